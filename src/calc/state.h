@@ -1,0 +1,55 @@
+// The calculator state record: the quantities every handler and both ticks read and write.
+// The names are the calculator's own; single-precision fields take part in double arithmetic
+// with their exact single value (a power factor of 0.85 is 0.85000002384185791015625).
+#pragma once
+
+#include <cstdint>
+#include <string_view>
+#include <variant>
+
+namespace calc {
+
+struct CalcState {
+    double Power = 0;
+    double Current = 0;
+    double PercentCurrent = 0;
+    double SecondaryCurrent = 0;
+    double PercentSecondaryCurrent = 0;
+    double Voltage = 0;
+    double SecondaryVoltage = 0;
+    double ShortCircuitCurrent = 0;
+    float SecondaryPercent = 0;
+    float CurrentPercent = 0;
+    std::int16_t PercentClicked = 0;
+    std::int16_t SecondaryOverflow = 0;
+    std::int16_t SpinDecimals = 0;
+    float PowerFactor = 0;
+    float Impedance = 0;
+};
+
+using VariableRef = std::variant<std::monostate, double*, float*, std::int16_t*>;
+
+// Looks a field up by its name, for scenario expectations and invariant checks.
+VariableRef findVariable(CalcState& state, std::string_view name);
+
+// Calls visit(name, ref) for every field in declared order.
+template <class Visit>
+void forEachVariable(CalcState& s, Visit&& visit) {
+    visit("Power", VariableRef(&s.Power));
+    visit("Current", VariableRef(&s.Current));
+    visit("PercentCurrent", VariableRef(&s.PercentCurrent));
+    visit("SecondaryCurrent", VariableRef(&s.SecondaryCurrent));
+    visit("PercentSecondaryCurrent", VariableRef(&s.PercentSecondaryCurrent));
+    visit("Voltage", VariableRef(&s.Voltage));
+    visit("SecondaryVoltage", VariableRef(&s.SecondaryVoltage));
+    visit("ShortCircuitCurrent", VariableRef(&s.ShortCircuitCurrent));
+    visit("SecondaryPercent", VariableRef(&s.SecondaryPercent));
+    visit("CurrentPercent", VariableRef(&s.CurrentPercent));
+    visit("PercentClicked", VariableRef(&s.PercentClicked));
+    visit("SecondaryOverflow", VariableRef(&s.SecondaryOverflow));
+    visit("SpinDecimals", VariableRef(&s.SpinDecimals));
+    visit("PowerFactor", VariableRef(&s.PowerFactor));
+    visit("Impedance", VariableRef(&s.Impedance));
+}
+
+}  // namespace calc

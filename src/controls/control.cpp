@@ -1,0 +1,123 @@
+#include "controls/control.h"
+
+#include "controls/window.h"
+
+namespace controls {
+
+Control::Control(Kind kind, std::string name, Control* container, Rect geometry)
+    : kind_(kind), name_(std::move(name)), container_(container), geometry_(geometry) {
+    // A window registers with itself once it is fully built (see Window's constructor).
+    if (container != nullptr && container->window() != nullptr) {
+        window_ = container->window();
+        window_->registerControl(this);
+    }
+}
+
+bool Control::canHoldFocus() const {
+    switch (kind_) {
+        case Kind::TextBox:
+        case Kind::OptionButton:
+        case Kind::CommandButton:
+        case Kind::SpinButton:
+            return true;
+        default:
+            return false;
+    }
+}
+
+void Control::notify(Property property) {
+    if (window_ != nullptr && window_->observer() != nullptr) {
+        window_->observer()->changed(*this, property);
+    }
+}
+
+void Control::setGeometry(const Rect& geometry) {
+    if (geometry == geometry_) return;
+    geometry_ = geometry;
+    notify(Property::Geometry);
+}
+
+void Control::setEnabled(bool enabled) {
+    if (enabled == enabled_) return;
+    enabled_ = enabled;
+    if (!enabled && window_ != nullptr) window_->dropFocus(*this);
+    notify(Property::Enabled);
+}
+
+void Control::setVisible(bool visible) {
+    if (visible == visible_) return;
+    visible_ = visible;
+    if (!visible && window_ != nullptr) window_->dropFocus(*this);
+    notify(Property::Visible);
+}
+
+void Control::setTabStop(bool tabStop) {
+    if (tabStop == tabStop_) return;
+    tabStop_ = tabStop;
+    notify(Property::TabStop);
+}
+
+void Control::setForeColor(Rgb color) {
+    if (color == foreColor_) return;
+    foreColor_ = color;
+    notify(Property::ForeColor);
+}
+
+void Control::setSystemColors(SystemColor fore, SystemColor back) {
+    foreSystem_ = fore;
+    backSystem_ = back;
+}
+
+void Control::setCaption(std::string caption) {
+    if (caption == caption_) return;
+    caption_ = std::move(caption);
+    notify(Property::Caption);
+}
+
+Label::Label(std::string name, Control* container, Rect geometry, std::string caption)
+    : Control(Kind::Label, std::move(name), container, geometry) {
+    setCaption(std::move(caption));
+}
+
+Frame::Frame(std::string name, Control* container, Rect geometry, std::string caption)
+    : Control(Kind::Frame, std::move(name), container, geometry) {
+    setCaption(std::move(caption));
+}
+
+CommandButton::CommandButton(std::string name, Control* container, Rect geometry,
+                             std::string caption)
+    : Control(Kind::CommandButton, std::move(name), container, geometry) {
+    setCaption(std::move(caption));
+}
+
+OptionButton::OptionButton(std::string name, Control* container, Rect geometry,
+                           std::string caption)
+    : Control(Kind::OptionButton, std::move(name), container, geometry) {
+    setCaption(std::move(caption));
+}
+
+void OptionButton::setValue(bool value) {
+    if (value && window() != nullptr) {
+        for (Control* other : window()->controls()) {
+            if (other != this && other->kind() == Kind::OptionButton &&
+                other->container() == container()) {
+                static_cast<OptionButton*>(other)->setValue(false);
+            }
+        }
+    }
+    if (value == value_) return;
+    value_ = value;
+    notify(Property::Value);
+}
+
+SpinButton::SpinButton(std::string name, Control* container, Rect geometry)
+    : Control(Kind::SpinButton, std::move(name), container, geometry) {}
+
+Timer::Timer(std::string name, Control* container, int intervalMs, bool enabled)
+    : Control(Kind::Timer, std::move(name), container, Rect{}), interval_(intervalMs) {
+    setEnabled(enabled);
+    setVisible(false);
+    setTabStop(false);
+}
+
+}  // namespace controls

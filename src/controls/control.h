@@ -1,0 +1,189 @@
+// The toolkit-free model of the controls. Handlers read and write these objects only; a
+// toolkit binding mirrors them on screen through the window's observer and feeds user input
+// back through userinput.h. Every setter is change-only: writing the value a property already
+// has notifies nobody, so an idle recalculation repaints nothing.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <string_view>
+
+namespace controls {
+
+class Window;
+
+// Positions and sizes in twips (1/1440 inch); a child's position is relative to its container.
+struct Rect {
+    int left = 0;
+    int top = 0;
+    int width = 0;
+    int height = 0;
+    friend bool operator==(const Rect&, const Rect&) = default;
+};
+
+struct Rgb {
+    std::uint8_t r = 0;
+    std::uint8_t g = 0;
+    std::uint8_t b = 0;
+    friend bool operator==(const Rgb&, const Rgb&) = default;
+};
+
+inline constexpr Rgb kBlack{0, 0, 0};
+inline constexpr Rgb kRed{255, 0, 0};
+
+struct Font {
+    std::string family = "Arial";
+    double points = 8.25;
+    bool bold = false;
+    bool underline = false;
+};
+
+enum class Kind { Window, Frame, Label, TextBox, CommandButton, OptionButton, SpinButton, Timer };
+
+enum class Align { Left, Center, Right };
+
+// Colours that follow the desktop's theme rather than a fixed value.
+enum class SystemColor { None, WindowText, Window, Highlight, Menu };
+
+// What changed, so that a binding rewrites only that property of its widget.
+enum class Property {
+    Text,
+    Caption,
+    Selection,
+    Enabled,
+    Visible,
+    TabStop,
+    ForeColor,
+    Geometry,
+    Value,
+    Focus,
+    Shown,
+};
+
+class Control;
+
+class Observer {
+public:
+    virtual ~Observer() = default;
+    virtual void changed(Control& control, Property property) = 0;
+};
+
+class Control {
+public:
+    // A control registers itself with the window that (directly or through frames) holds it.
+    Control(Kind kind, std::string name, Control* container, Rect geometry);
+    virtual ~Control() = default;
+    Control(const Control&) = delete;
+    Control& operator=(const Control&) = delete;
+
+    Kind kind() const { return kind_; }
+    const std::string& name() const { return name_; }
+    Control* container() const { return container_; }
+    Window* window() const { return window_; }
+
+    const Rect& geometry() const { return geometry_; }
+    void setGeometry(const Rect& geometry);
+
+    bool enabled() const { return enabled_; }
+    void setEnabled(bool enabled);
+    bool visible() const { return visible_; }
+    void setVisible(bool visible);
+    bool tabStop() const { return tabStop_; }
+    void setTabStop(bool tabStop);
+    int tabIndex() const { return tabIndex_; }
+    void setTabIndex(int index) { tabIndex_ = index; }
+    // Only text boxes, option buttons, command buttons and spin buttons ever hold the focus.
+    bool canHoldFocus() const;
+
+    Rgb foreColor() const { return foreColor_; }
+    void setForeColor(Rgb color);
+    SystemColor foreSystemColor() const { return foreSystem_; }
+    SystemColor backSystemColor() const { return backSystem_; }
+    void setSystemColors(SystemColor fore, SystemColor back);
+
+    const Font& font() const { return font_; }
+    void setFont(Font font) { font_ = std::move(font); }
+    Align alignment() const { return alignment_; }
+    void setAlignment(Align alignment) { alignment_ = alignment; }
+
+    // Captions of labels, buttons, frames, options and windows share one property.
+    const std::string& caption() const { return caption_; }
+    void setCaption(std::string caption);
+
+    std::function<void()> onClick;
+    std::function<void()> onMouseMove;
+
+protected:
+    void notify(Property property);
+    void attachWindow(Window* window) { window_ = window; }
+
+private:
+    Kind kind_;
+    std::string name_;
+    Control* container_;
+    Window* window_ = nullptr;
+    Rect geometry_;
+    bool enabled_ = true;
+    bool visible_ = true;
+    bool tabStop_ = true;
+    int tabIndex_ = 0;
+    Rgb foreColor_ = kBlack;
+    SystemColor foreSystem_ = SystemColor::None;
+    SystemColor backSystem_ = SystemColor::None;
+    Font font_;
+    Align alignment_ = Align::Left;
+    std::string caption_;
+};
+
+class Label : public Control {
+public:
+    Label(std::string name, Control* container, Rect geometry, std::string caption);
+    bool wordWrap() const { return wordWrap_; }
+    void setWordWrap(bool wrap) { wordWrap_ = wrap; }
+
+private:
+    bool wordWrap_ = false;
+};
+
+class Frame : public Control {
+public:
+    Frame(std::string name, Control* container, Rect geometry, std::string caption);
+};
+
+class CommandButton : public Control {
+public:
+    CommandButton(std::string name, Control* container, Rect geometry, std::string caption);
+};
+
+// An option mark with a caption; the options of one container exclude each other.
+class OptionButton : public Control {
+public:
+    OptionButton(std::string name, Control* container, Rect geometry, std::string caption);
+    bool value() const { return value_; }
+    // Selecting one option clears the others of its container.
+    void setValue(bool value);
+
+private:
+    bool value_ = false;
+};
+
+// A pair of arrow buttons without a value of its own.
+class SpinButton : public Control {
+public:
+    SpinButton(std::string name, Control* container, Rect geometry);
+    std::function<void()> onSpinUp;
+    std::function<void()> onSpinDown;
+};
+
+class Timer : public Control {
+public:
+    Timer(std::string name, Control* container, int intervalMs, bool enabled);
+    int interval() const { return interval_; }
+    std::function<void()> onTimer;
+
+private:
+    int interval_;
+};
+
+}  // namespace controls

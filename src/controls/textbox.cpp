@@ -1,0 +1,77 @@
+#include "controls/textbox.h"
+
+#include <algorithm>
+
+#include "controls/utf8.h"
+
+namespace controls {
+
+TextBox::TextBox(std::string name, Control* container, Rect geometry, std::string text,
+                 int maxLength)
+    : Control(Kind::TextBox, std::move(name), container, geometry),
+      text_(utf8::sanitize(text)),
+      maxLength_(maxLength) {}
+
+int TextBox::length() const { return utf8::length(text_); }
+
+void TextBox::setText(std::string text) { edit(utf8::sanitize(text), 0); }
+
+bool TextBox::edit(std::string text, int caret) {
+    if (text == text_) return false;
+    text_ = std::move(text);
+    selStart_ = std::clamp(caret, 0, length());
+    selLength_ = 0;
+    notify(Property::Text);
+    if (onChange) onChange();
+    return true;
+}
+
+void TextBox::setSelStart(int start) { setSelection(start, 0); }
+
+void TextBox::setSelLength(int length) { setSelection(selStart_, length); }
+
+void TextBox::setSelection(int start, int length) {
+    const int size = this->length();
+    const int newStart = std::clamp(start, 0, size);
+    const int newLength = std::clamp(length, 0, size - newStart);
+    if (newStart == selStart_ && newLength == selLength_) return;
+    selStart_ = newStart;
+    selLength_ = newLength;
+    notify(Property::Selection);
+}
+
+bool TextBox::insertTyped(std::string_view characters) {
+    const std::string typed = utf8::sanitize(characters);
+    const int typedLength = utf8::length(typed);
+    if (maxLength_ > 0 && length() - selLength_ + typedLength > maxLength_) return false;
+    const std::size_t from = utf8::offset(text_, selStart_);
+    const std::size_t to = utf8::offset(text_, selStart_ + selLength_);
+    std::string next = text_.substr(0, from) + typed + text_.substr(to);
+    return edit(std::move(next), selStart_ + typedLength);
+}
+
+bool TextBox::backspace() {
+    if (selLength_ == 0 && selStart_ == 0) return false;
+    const int from = selLength_ > 0 ? selStart_ : selStart_ - 1;
+    const int to = selStart_ + selLength_;
+    std::string next =
+        text_.substr(0, utf8::offset(text_, from)) + text_.substr(utf8::offset(text_, to));
+    return edit(std::move(next), from);
+}
+
+bool TextBox::deleteForward() {
+    if (selLength_ == 0 && selStart_ >= length()) return false;
+    const int to = selStart_ + std::max(selLength_, 1);
+    std::string next =
+        text_.substr(0, utf8::offset(text_, selStart_)) + text_.substr(utf8::offset(text_, to));
+    return edit(std::move(next), selStart_);
+}
+
+bool TextBox::paste(std::string_view text) {
+    std::string next = utf8::sanitize(text);
+    const int end = utf8::length(next);
+    if (next == text_) return false;
+    return edit(std::move(next), end);
+}
+
+}  // namespace controls

@@ -1,0 +1,99 @@
+#include "controls/userinput.h"
+
+namespace controls {
+namespace {
+
+bool acceptsInput(const Control& control) {
+    for (const Control* c = &control; c != nullptr; c = c->container()) {
+        if (!c->enabled() || !c->visible()) return false;
+    }
+    return control.window() != nullptr;
+}
+
+// Focus as a click gives it, inside an event already admitted by the gate.
+void focusFromUser(Control& control) { control.window()->setFocus(control); }
+
+}  // namespace
+
+bool userFocus(Control& control) {
+    if (!acceptsInput(control)) return false;
+    return control.window()->gate().run([&] { focusFromUser(control); });
+}
+
+bool userType(TextBox& box, std::int16_t keyAscii) {
+    if (!acceptsInput(box)) return false;
+    Window& window = *box.window();
+    return window.gate().run([&] {
+        focusFromUser(box);
+        if (window.focused() != &box) return;
+        std::int16_t code = keyAscii;
+        if (window.onKeyPress) window.onKeyPress(code);
+        if (code == 0 || window.gate().ended()) return;
+        if (code == kBackspace) {
+            box.backspace();
+        } else if (code >= 32 && code < 127) {
+            const char c = static_cast<char>(code);
+            box.insertTyped(std::string_view(&c, 1));
+        }
+    });
+}
+
+bool userDelete(TextBox& box) {
+    if (!acceptsInput(box)) return false;
+    return box.window()->gate().run([&] {
+        focusFromUser(box);
+        if (box.window()->focused() == &box) box.deleteForward();
+    });
+}
+
+bool userKeyDown(TextBox& box, std::int16_t keyCode) {
+    if (!acceptsInput(box)) return false;
+    return box.window()->gate().run([&] {
+        focusFromUser(box);
+        if (box.window()->focused() != &box || !box.onKeyDown) return;
+        std::int16_t code = keyCode;
+        box.onKeyDown(code, 0);
+    });
+}
+
+bool userPaste(TextBox& box, std::string_view text) {
+    if (box.window() == nullptr) return false;
+    return box.window()->gate().run([&] { box.paste(text); });
+}
+
+bool userSelect(TextBox& box, int start, int length) {
+    if (box.window() == nullptr) return false;
+    return box.window()->gate().run([&] { box.setSelection(start, length); });
+}
+
+bool userClick(Control& control) {
+    if (control.kind() != Kind::Window && !acceptsInput(control)) return false;
+    return control.window()->gate().run([&] {
+        if (control.kind() == Kind::OptionButton) static_cast<OptionButton&>(control).setValue(true);
+        if (control.onClick) control.onClick();
+    });
+}
+
+bool userSpin(SpinButton& spin, bool up) {
+    if (!acceptsInput(spin)) return false;
+    return spin.window()->gate().run([&] {
+        auto& handler = up ? spin.onSpinUp : spin.onSpinDown;
+        if (handler) handler();
+    });
+}
+
+bool userHover(Control& control) {
+    if (control.window() == nullptr) return false;
+    return control.window()->gate().run([&] {
+        if (control.onMouseMove) control.onMouseMove();
+    });
+}
+
+bool userTick(Timer& timer) {
+    if (timer.window() == nullptr || !timer.enabled()) return false;
+    return timer.window()->gate().tick([&] {
+        if (timer.onTimer) timer.onTimer();
+    });
+}
+
+}  // namespace controls

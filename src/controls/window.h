@@ -1,0 +1,63 @@
+// A top-level window of the model: its controls, its focus, its key preview and its outer
+// size and position in twips.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "controls/control.h"
+#include "controls/eventgate.h"
+
+namespace controls {
+
+class Window : public Control {
+public:
+    Window(std::string name, std::string caption, Rect geometry, EventGate& gate);
+
+    EventGate& gate() const { return gate_; }
+
+    // All controls held by the window, in the order they were created.
+    const std::vector<Control*>& controls() const { return controls_; }
+    Control* find(std::string_view name) const;
+    // The controls that take focus, in tab order.
+    std::vector<Control*> tabOrder() const;
+
+    // Outer size and position in twips; the mode of the main window is its width.
+    int width() const { return geometry().width; }
+    int height() const { return geometry().height; }
+    void setWidth(int width);
+    void setHeight(int height);
+    void move(int left, int top);
+
+    bool shown() const { return shown_; }
+    void setShown(bool shown);
+
+    Control* focused() const { return focused_; }
+    // Moves the focus as a program or a person would: the lost-focus handler of the control
+    // that had it runs first, then the got-focus handler of the new one. Nothing happens when
+    // the control already has the focus or cannot take it (disabled or hidden).
+    void setFocus(Control& control);
+    // Drops the focus without events (its holder was disabled or hidden).
+    void dropFocus(Control& control);
+
+    void setObserver(Observer* observer) { observer_ = observer; }
+    Observer* observer() const { return observer_; }
+
+    // The key preview: sees every typed character first and may set it to 0 to discard it.
+    std::function<void(std::int16_t& keyAscii)> onKeyPress;
+
+private:
+    friend class Control;
+    void registerControl(Control* control) { controls_.push_back(control); }
+
+    EventGate& gate_;
+    std::vector<Control*> controls_;
+    Control* focused_ = nullptr;
+    Observer* observer_ = nullptr;
+    bool shown_ = false;
+};
+
+}  // namespace controls

@@ -1,0 +1,183 @@
+// The controls of the main window with their design-time captions, texts and places in twips.
+// The second column (left 4788 to 4800) lies outside the compact window and is uncovered by
+// widening it; Label6 lies below the client area in both sizes and is never seen.
+#include "about/aboutform.h"
+#include "mainwindow/mainform.h"
+
+using controls::Align;
+using controls::Font;
+using controls::Rect;
+
+MainForm::MainForm(controls::Desktop& desktop_, controls::EventGate& gate)
+    : desktop(desktop_),
+      Form("Form", " Quellora", Rect{0, 0, 4790, 3732}, gate),
+      Frame3D1("Frame3D1", &Form, Rect{196, 180, 4466, 736}, "  System Voltage (U)"),
+      TPh("TPh", &Frame3D1, Rect{120, 190, 1260, 240}, "3 - Phase"),
+      SPh("SPh", &Frame3D1, Rect{120, 440, 1260, 240}, "1 - Phase"),
+      V("V", &Frame3D1, Rect{1500, 220, 2120, 390}, "", 0),
+      VS("VS", &Frame3D1, Rect{4000, 190, 300, 450}),
+      Label1("Label1", &Frame3D1, Rect{3680, 280, 260, 300}, "V"),
+      FramePrX("FramePrX", &Form, Rect{196, 936, 1800, 736}, ""),
+      Command1("Command1", &FramePrX, Rect{60, 80, 1680, 300}, "125% of Current"),
+      A1("A1", &FramePrX, Rect{60, 420, 1380, 270}, "12.5"),
+      Label8("Label8", &FramePrX, Rect{1480, 420, 260, 270}, "A"),
+      Frame3D2("Frame3D2", &Form, Rect{2100, 936, 2572, 736}, "Current (I)"),
+      A("A", &Frame3D2, Rect{150, 220, 1740, 390}, "", 11),
+      AS("AS", &Frame3D2, Rect{2160, 190, 300, 450}),
+      Label3("Label3", &Frame3D2, Rect{1930, 280, 220, 300}, "A"),
+      Frame3D4("Frame3D4", &Form, Rect{200, 1680, 1800, 736}, "Power Factor (PF)"),
+      Factor("Factor", &Frame3D4, Rect{380, 220, 900, 390}, "1", 4),
+      PFS("PFS", &Frame3D4, Rect{1340, 190, 300, 450}),
+      Frame3D3("Frame3D3", &Form, Rect{2100, 1680, 2572, 736}, "Power (P)"),
+      W("W", &Frame3D3, Rect{150, 220, 1740, 390}, "", 20),
+      PS("PS", &Frame3D3, Rect{2160, 190, 300, 450}),
+      VA("VA", &Frame3D3, Rect{1900, 280, 300, 300}, "VA"),
+      Frame3D5("Frame3D5", &Form, Rect{2100, 2436, 2572, 736}, "Formula Processed  "),
+      Wzor("Wzor", &Frame3D5, Rect{100, 300, 2370, 300}, " "),
+      Trbutton("Trbutton", &Form, Rect{196, 2520, 1800, 264}, "Transformer Calc."),
+      Command3D2("Command3D2", &Form, Rect{196, 2856, 900, 264}, "About"),
+      Command3D1("Command3D1", &Form, Rect{1200, 2856, 796, 264}, "Exit"),
+      Timer1("Timer1", &Form, 100, true),
+      Timer2("Timer2", &Form, 100, false),
+      Frame3D6("Frame3D6", &Form, Rect{4800, 180, 3132, 736}, "Secondary Transformer Voltage  "),
+      V2("V2", &Frame3D6, Rect{400, 220, 1900, 390}, "", 0),
+      V2S("V2S", &Frame3D6, Rect{2700, 190, 300, 450}),
+      Label2("Label2", &Frame3D6, Rect{2360, 280, 260, 300}, "V"),
+      Frame3D7("Frame3D7", &Form, Rect{4800, 936, 3132, 736}, "Secondary Current  "),
+      A2("A2", &Frame3D7, Rect{150, 300, 2360, 300}, "10.0"),
+      Label4("Label4", &Frame3D7, Rect{2600, 300, 260, 300}, "A"),
+      Frame3D8("Frame3D8", &Form, Rect{4800, 1680, 3132, 736}, ""),
+      CommandSC("CommandSC", &Frame3D8, Rect{60, 80, 3010, 300}, "125% of Secondary Current"),
+      A2M("A2M", &Frame3D8, Rect{150, 420, 2360, 270}, "12.5"),
+      Label7("Label7", &Frame3D8, Rect{2600, 420, 260, 270}, "A"),
+      ImpedFrame("ImpedFrame", &Form, Rect{4800, 2436, 3132, 736}, "Transformer Impedance"),
+      Imped("Imped", &ImpedFrame, Rect{900, 220, 1000, 390}, "4.5", 4),
+      ImpSpin("ImpSpin", &ImpedFrame, Rect{2300, 190, 300, 450}),
+      Label11("Label11", &ImpedFrame, Rect{1960, 280, 300, 300}, "%"),
+      SSFrame2("SSFrame2", &Form, Rect{4788, 3192, 3132, 684},
+               "Short-Circuit Current at transf. terminals"),
+      Fault("Fault", &SSFrame2, Rect{150, 280, 2300, 300}, "10.0"),
+      Label10("Label10", &SSFrame2, Rect{2500, 280, 560, 300}, "SCA"),
+      Label5("Label5", &Form, Rect{255, 4035, 7650, 1170}, ""),
+      Label6("Label6", &Form, Rect{255, 5544, 1500, 255}, "Label6"),
+      tickView_{Form,  V,   A,     W,      Factor, PFS,  Wzor,   A2,     A2M,
+                Fault, Label6, SPh, TPh, Timer1, Timer2, desktop} {
+    TPh.setValue(true);
+    applyLayout();
+    wireEvents();
+    gate.afterEvent = [this] {
+        if (about_ != nullptr && about_->unloaded()) about_.reset();
+    };
+}
+
+MainForm::~MainForm() {
+    Form.gate().afterEvent = nullptr;
+}
+
+void MainForm::applyLayout() {
+    const Font frameFont{"Arial", 8.25, true, false};
+    const Font fieldFont{"Arial", 11.25, true, false};
+    const Font unitFont{"Arial", 9.75, true, false};
+    const Font resultFont{"Arial", 11.25, true, false};
+    const Font buttonFont{"Arial", 8.25, true, false};
+    const Font optionFont{"Arial", 8.25, false, false};
+    const Font noteFont{"MS Sans Serif", 8.25, false, false};
+
+    for (controls::Frame* frame : {&Frame3D1, &FramePrX, &Frame3D2, &Frame3D4, &Frame3D3, &Frame3D5,
+                                   &Frame3D6, &Frame3D7, &Frame3D8, &ImpedFrame, &SSFrame2}) {
+        frame->setFont(frameFont);
+    }
+    for (controls::TextBox* box : {&V, &A, &Factor, &W, &V2, &Imped}) box->setFont(fieldFont);
+    for (controls::Label* unit : {&Label1, &Label8, &Label3, &VA, &Label2, &Label4, &Label7,
+                                  &Label11, &Label10}) {
+        unit->setFont(unitFont);
+    }
+    for (controls::Label* result : {&A1, &A2, &A2M, &Fault}) {
+        result->setFont(resultFont);
+        result->setAlignment(Align::Right);
+    }
+    for (controls::CommandButton* button : {&Command1, &Trbutton, &Command3D2, &Command3D1, &CommandSC}) {
+        button->setFont(buttonFont);
+    }
+    TPh.setFont(optionFont);
+    SPh.setFont(optionFont);
+    Wzor.setFont(Font{"Arial", 9, true, false});
+    Wzor.setAlignment(Align::Center);
+    Label5.setFont(noteFont);
+    Label5.setWordWrap(true);
+    Label5.setSystemColors(controls::SystemColor::WindowText, controls::SystemColor::Window);
+    Label6.setFont(noteFont);
+
+    // Tab order; the spin buttons take no focus from the Tab key.
+    int index = 0;
+    for (controls::Control* control : std::initializer_list<controls::Control*>{
+             &SPh, &V, &A, &W, &Factor, &V2, &Imped, &TPh, &Trbutton, &V2S, &VS, &PS, &AS, &PFS,
+             &ImpSpin, &Command1, &Command3D2, &Command3D1, &CommandSC}) {
+        control->setTabIndex(index++);
+    }
+    for (controls::SpinButton* spin : {&V2S, &VS, &PS, &AS, &PFS, &ImpSpin}) spin->setTabStop(false);
+    for (controls::Label* label : {&Label1, &A1, &Label8, &Label3, &VA, &Wzor, &Label2, &A2, &Label4,
+                                   &A2M, &Label7, &Label11, &Fault, &Label10, &Label5, &Label6}) {
+        label->setTabStop(false);
+    }
+    Label6.setVisible(false);
+}
+
+void MainForm::wireEvents() {
+    Form.onKeyPress = [this](std::int16_t& key) { Form_KeyPress(key); };
+    Form.onMouseMove = [this] { Form_MouseMove(); };
+    Command3D1.onClick = [this] { Command3D1_Click(); };
+    Command3D2.onClick = [this] { Command3D2_Click(); };
+    Timer1.onTimer = [this] { Timer1_Timer(); };
+    Timer2.onTimer = [this] { Timer2_Timer(); };
+
+    V.onChange = [this] { V_Change(); };
+    V.onGotFocus = [this] { V_GotFocus(); };
+    V.onKeyDown = [this](std::int16_t& key, std::int16_t shift) { V_KeyDown(key, shift); };
+    V.onLostFocus = [this] { V_LostFocus(); };
+    A.onChange = [this] { A_Change(); };
+    A.onGotFocus = [this] { A_GotFocus(); };
+    A.onKeyDown = [this](std::int16_t& key, std::int16_t shift) { A_KeyDown(key, shift); };
+    W.onChange = [this] { W_Change(); };
+    W.onGotFocus = [this] { W_GotFocus(); };
+    W.onKeyDown = [this](std::int16_t& key, std::int16_t shift) { W_KeyDown(key, shift); };
+    W.onLostFocus = [this] { W_LostFocus(); };
+
+    Factor.onChange = [this] { Factor_Change(); };
+    Factor.onGotFocus = [this] { Factor_GotFocus(); };
+    Factor.onKeyDown = [this](std::int16_t& key, std::int16_t shift) { Factor_KeyDown(key, shift); };
+    PFS.onSpinDown = [this] { PFS_SpinDown(); };
+    PFS.onSpinUp = [this] { PFS_SpinUp(); };
+
+    SPh.onClick = [this] { SPh_Click(); };
+    TPh.onClick = [this] { TPh_Click(); };
+
+    VS.onSpinDown = [this] { VS_SpinDown(); };
+    VS.onSpinUp = [this] { VS_SpinUp(); };
+    AS.onSpinDown = [this] { AS_SpinDown(); };
+    AS.onSpinUp = [this] { AS_SpinUp(); };
+    PS.onSpinDown = [this] { PS_SpinDown(); };
+    PS.onSpinUp = [this] { PS_SpinUp(); };
+
+    Trbutton.onClick = [this] { Trbutton_Click(); };
+    V2.onChange = [this] { V2_Change(); };
+    V2.onGotFocus = [this] { V2_GotFocus(); };
+    V2.onKeyDown = [this](std::int16_t& key, std::int16_t shift) { V2_KeyDown(key, shift); };
+    V2S.onSpinDown = [this] { V2S_SpinDown(); };
+    V2S.onSpinUp = [this] { V2S_SpinUp(); };
+    Imped.onChange = [this] { Imped_Change(); };
+    Imped.onGotFocus = [this] { Imped_GotFocus(); };
+    Imped.onKeyDown = [this](std::int16_t& key, std::int16_t shift) { Imped_KeyDown(key, shift); };
+    ImpSpin.onSpinDown = [this] { ImpSpin_SpinDown(); };
+    ImpSpin.onSpinUp = [this] { ImpSpin_SpinUp(); };
+
+    Command1.onClick = [this] { Command1_Click(); };
+    CommandSC.onClick = [this] { CommandSC_Click(); };
+
+    Command1.onMouseMove = [this] { Command1_MouseMove(); };
+    CommandSC.onMouseMove = [this] { CommandSC_MouseMove(); };
+    Frame3D4.onMouseMove = [this] { Frame3D4_MouseMove(); };
+    Frame3D6.onMouseMove = [this] { Frame3D6_MouseMove(); };
+    ImpedFrame.onMouseMove = [this] { ImpedFrame_MouseMove(); };
+    SSFrame2.onMouseMove = [this] { SSFrame2_MouseMove(); };
+}

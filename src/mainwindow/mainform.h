@@ -1,0 +1,169 @@
+// The main window: its 48 controls, the calculator state record and the event handlers.
+//
+// Flow of one event: a person's action enters through controls/userinput.h, passes the event
+// gate and the key preview (Form_KeyPress), and reaches a handler named after its control and
+// event (V_Change, PS_SpinUp, ...). Entry handlers turn texts into the state record and choose
+// the mode: Timer1 derives the power, Timer2 the current. Every 100 ms the running timer's tick
+// (calc/ticks.h) writes the derived quantity back into its field, whose change handler reads the
+// shown text back, so each quantity circulates at the precision it is shown with.
+//
+// The window's width is the transformer mode: above 6500 twips the secondary side is computed.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+
+#include "calc/state.h"
+#include "calc/ticks.h"
+#include "controls/control.h"
+#include "controls/desktop.h"
+#include "controls/eventgate.h"
+#include "controls/textbox.h"
+#include "controls/window.h"
+
+class AboutForm;
+
+class MainForm {
+public:
+    MainForm(controls::Desktop& desktop, controls::EventGate& gate);
+    ~MainForm();
+    MainForm(const MainForm&) = delete;
+    MainForm& operator=(const MainForm&) = delete;
+
+    // The About window while it is open, else null.
+    AboutForm* about() const;
+
+    // Form_Load runs once, then the window is shown with the focus on the first tab stop.
+    void Form_Load();
+    void show();
+
+    controls::Desktop& desktop;
+    calc::CalcState state;
+
+    // The controls, in the order of the inventory; children are positioned in their frame.
+    controls::Window Form;
+    controls::Frame Frame3D1;
+    controls::OptionButton TPh;
+    controls::OptionButton SPh;
+    controls::TextBox V;
+    controls::SpinButton VS;
+    controls::Label Label1;
+    controls::Frame FramePrX;
+    controls::CommandButton Command1;
+    controls::Label A1;
+    controls::Label Label8;
+    controls::Frame Frame3D2;
+    controls::TextBox A;
+    controls::SpinButton AS;
+    controls::Label Label3;
+    controls::Frame Frame3D4;
+    controls::TextBox Factor;
+    controls::SpinButton PFS;
+    controls::Frame Frame3D3;
+    controls::TextBox W;
+    controls::SpinButton PS;
+    controls::Label VA;
+    controls::Frame Frame3D5;
+    controls::Label Wzor;
+    controls::CommandButton Trbutton;
+    controls::CommandButton Command3D2;
+    controls::CommandButton Command3D1;
+    controls::Timer Timer1;
+    controls::Timer Timer2;
+    controls::Frame Frame3D6;
+    controls::TextBox V2;
+    controls::SpinButton V2S;
+    controls::Label Label2;
+    controls::Frame Frame3D7;
+    controls::Label A2;
+    controls::Label Label4;
+    controls::Frame Frame3D8;
+    controls::CommandButton CommandSC;
+    controls::Label A2M;
+    controls::Label Label7;
+    controls::Frame ImpedFrame;
+    controls::TextBox Imped;
+    controls::SpinButton ImpSpin;
+    controls::Label Label11;
+    controls::Frame SSFrame2;
+    controls::Label Fault;
+    controls::Label Label10;
+    controls::Label Label5;
+    controls::Label Label6;
+
+    // Window (mainform.cpp).
+    void Form_KeyPress(std::int16_t& KeyAscii);
+    void Command3D1_Click();
+    void Command3D2_Click();
+    void Timer1_Timer();
+    void Timer2_Timer();
+
+    // Voltage, current and power fields (entryfields.cpp).
+    void V_Change();
+    void V_GotFocus();
+    void V_KeyDown(std::int16_t& KeyCode, std::int16_t Shift);
+    void V_LostFocus();
+    void A_Change();
+    void A_GotFocus();
+    void A_KeyDown(std::int16_t& KeyCode, std::int16_t Shift);
+    void W_Change();
+    void W_GotFocus();
+    void W_KeyDown(std::int16_t& KeyCode, std::int16_t Shift);
+    void W_LostFocus();
+
+    // Power factor (powerfactor.cpp).
+    void Factor_Change();
+    void Factor_GotFocus();
+    void Factor_KeyDown(std::int16_t& KeyCode, std::int16_t Shift);
+    void PFS_SpinDown();
+    void PFS_SpinUp();
+
+    // Phase (phase.cpp).
+    void SPh_Click();
+    void TPh_Click();
+
+    // Voltage, current and power spin buttons (spins.cpp).
+    void VS_SpinDown();
+    void VS_SpinUp();
+    void AS_SpinDown();
+    void AS_SpinUp();
+    void PS_SpinDown();
+    void PS_SpinUp();
+
+    // Transformer mode, secondary voltage and impedance (transformer.cpp).
+    void Trbutton_Click();
+    void V2_Change();
+    void V2_GotFocus();
+    void V2_KeyDown(std::int16_t& KeyCode, std::int16_t Shift);
+    void V2S_SpinDown();
+    void V2S_SpinUp();
+    void Imped_Change();
+    void Imped_GotFocus();
+    void Imped_KeyDown(std::int16_t& KeyCode, std::int16_t Shift);
+    void ImpSpin_SpinDown();
+    void ImpSpin_SpinUp();
+
+    // Percentage-of-current buttons (percent.cpp).
+    void Command1_Click();
+    void CommandSC_Click();
+
+    // Hover hints (hints.cpp).
+    void Command1_MouseMove();
+    void CommandSC_MouseMove();
+    void Form_MouseMove();
+    void Frame3D4_MouseMove();
+    void Frame3D6_MouseMove();
+    void ImpedFrame_MouseMove();
+    void SSFrame2_MouseMove();
+
+private:
+    void wireEvents();
+    void applyLayout();
+    // Centres the window on the screen at its present size, as the handlers do after a resize.
+    void centre();
+    // A message box with the application's title unless the caller names one.
+    void msgBox(std::string_view text, controls::MessageStyle style, std::string_view title = {});
+
+    calc::TickView tickView_;
+    std::unique_ptr<AboutForm> about_;
+};

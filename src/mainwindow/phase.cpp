@@ -1,0 +1,5 @@
+// Phase options.
+#include "mainwindow/mainform.h"
+
+void MainForm::SPh_Click() {}
+void MainForm::TPh_Click() {}
