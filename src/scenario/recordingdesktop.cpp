@@ -1,0 +1,14 @@
+#include "scenario/recordingdesktop.h"
+
+namespace scenario {
+
+void RecordingDesktop::messageBox(std::string_view text, std::string_view title,
+                                  controls::MessageStyle style) {
+    messages.push_back(Message{std::string(text), std::string(title), static_cast<int>(style)});
+}
+
+void RecordingDesktop::unloadWindow(controls::Window& window) {
+    unloadedWindows.push_back(&window);
+}
+
+}  // namespace scenario
