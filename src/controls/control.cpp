@@ -90,8 +90,7 @@ CommandButton::CommandButton(std::string name, Control* container, Rect geometry
     setCaption(std::move(caption));
 }
 
-OptionButton::OptionButton(std::string name, Control* container, Rect geometry,
-                           std::string caption)
+OptionButton::OptionButton(std::string name, Control* container, Rect geometry, std::string caption)
     : Control(Kind::OptionButton, std::move(name), container, geometry) {
     setCaption(std::move(caption));
 }

@@ -64,13 +64,13 @@ enum class Property {
 class Control;
 
 class Observer {
-public:
+  public:
     virtual ~Observer() = default;
     virtual void changed(Control& control, Property property) = 0;
 };
 
 class Control {
-public:
+  public:
     // A control registers itself with the window that (directly or through frames) holds it.
     Control(Kind kind, std::string name, Control* container, Rect geometry);
     virtual ~Control() = default;
@@ -114,11 +114,11 @@ public:
     std::function<void()> onClick;
     std::function<void()> onMouseMove;
 
-protected:
+  protected:
     void notify(Property property);
     void attachWindow(Window* window) { window_ = window; }
 
-private:
+  private:
     Kind kind_;
     std::string name_;
     Control* container_;
@@ -137,52 +137,52 @@ private:
 };
 
 class Label : public Control {
-public:
+  public:
     Label(std::string name, Control* container, Rect geometry, std::string caption);
     bool wordWrap() const { return wordWrap_; }
     void setWordWrap(bool wrap) { wordWrap_ = wrap; }
 
-private:
+  private:
     bool wordWrap_ = false;
 };
 
 class Frame : public Control {
-public:
+  public:
     Frame(std::string name, Control* container, Rect geometry, std::string caption);
 };
 
 class CommandButton : public Control {
-public:
+  public:
     CommandButton(std::string name, Control* container, Rect geometry, std::string caption);
 };
 
 // An option mark with a caption; the options of one container exclude each other.
 class OptionButton : public Control {
-public:
+  public:
     OptionButton(std::string name, Control* container, Rect geometry, std::string caption);
     bool value() const { return value_; }
     // Selecting one option clears the others of its container.
     void setValue(bool value);
 
-private:
+  private:
     bool value_ = false;
 };
 
 // A pair of arrow buttons without a value of its own.
 class SpinButton : public Control {
-public:
+  public:
     SpinButton(std::string name, Control* container, Rect geometry);
     std::function<void()> onSpinUp;
     std::function<void()> onSpinDown;
 };
 
 class Timer : public Control {
-public:
+  public:
     Timer(std::string name, Control* container, int intervalMs, bool enabled);
     int interval() const { return interval_; }
     std::function<void()> onTimer;
 
-private:
+  private:
     int interval_;
 };
 

@@ -18,7 +18,7 @@ struct ScreenSize {
 };
 
 class Desktop {
-public:
+  public:
     virtual ~Desktop() = default;
     // Modal: returns when the user has pressed OK.
     virtual void messageBox(std::string_view text, std::string_view title, MessageStyle style) = 0;

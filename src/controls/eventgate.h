@@ -9,7 +9,7 @@
 namespace controls {
 
 class EventGate {
-public:
+  public:
     bool busy() const { return depth_ > 0; }
     bool ended() const { return ended_; }
     void end() { ended_ = true; }
@@ -35,7 +35,7 @@ public:
     // Runs when the outermost event has returned: the time to free what a handler unloaded.
     std::function<void()> afterEvent;
 
-private:
+  private:
     int depth_ = 0;
     bool ended_ = false;
 };

@@ -12,9 +12,13 @@ TextBox::TextBox(std::string name, Control* container, Rect geometry, std::strin
       text_(utf8::sanitize(text)),
       maxLength_(maxLength) {}
 
-int TextBox::length() const { return utf8::length(text_); }
+int TextBox::length() const {
+    return utf8::length(text_);
+}
 
-void TextBox::setText(std::string text) { edit(utf8::sanitize(text), 0); }
+void TextBox::setText(std::string text) {
+    edit(utf8::sanitize(text), 0);
+}
 
 bool TextBox::edit(std::string text, int caret) {
     if (text == text_) return false;
@@ -26,9 +30,13 @@ bool TextBox::edit(std::string text, int caret) {
     return true;
 }
 
-void TextBox::setSelStart(int start) { setSelection(start, 0); }
+void TextBox::setSelStart(int start) {
+    setSelection(start, 0);
+}
 
-void TextBox::setSelLength(int length) { setSelection(selStart_, length); }
+void TextBox::setSelLength(int length) {
+    setSelection(selStart_, length);
+}
 
 void TextBox::setSelection(int start, int length) {
     const int size = this->length();

@@ -12,7 +12,7 @@
 namespace controls {
 
 class TextBox : public Control {
-public:
+  public:
     TextBox(std::string name, Control* container, Rect geometry, std::string text, int maxLength);
 
     const std::string& text() const { return text_; }
@@ -43,7 +43,7 @@ public:
     std::function<void()> onLostFocus;
     std::function<void(std::int16_t& keyCode, std::int16_t shift)> onKeyDown;
 
-private:
+  private:
     // Replaces the text and places the caret, then raises the change event if it differs.
     bool edit(std::string text, int caret);
 

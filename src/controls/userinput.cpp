@@ -11,7 +11,9 @@ bool acceptsInput(const Control& control) {
 }
 
 // Focus as a click gives it, inside an event already admitted by the gate.
-void focusFromUser(Control& control) { control.window()->setFocus(control); }
+void focusFromUser(Control& control) {
+    control.window()->setFocus(control);
+}
 
 }  // namespace
 
@@ -69,7 +71,8 @@ bool userSelect(TextBox& box, int start, int length) {
 bool userClick(Control& control) {
     if (control.kind() != Kind::Window && !acceptsInput(control)) return false;
     return control.window()->gate().run([&] {
-        if (control.kind() == Kind::OptionButton) static_cast<OptionButton&>(control).setValue(true);
+        if (control.kind() == Kind::OptionButton)
+            static_cast<OptionButton&>(control).setValue(true);
         if (control.onClick) control.onClick();
     });
 }

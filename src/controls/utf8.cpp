@@ -32,7 +32,9 @@ std::size_t sequenceLength(std::string_view text) {
     return need + 1;
 }
 
-bool isContinuation(char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; }
+bool isContinuation(char c) {
+    return (static_cast<unsigned char>(c) & 0xC0) == 0x80;
+}
 
 }  // namespace
 

@@ -25,16 +25,23 @@ std::vector<Control*> Window::tabOrder() const {
     for (Control* control : controls_) {
         if (control->canHoldFocus()) order.push_back(control);
     }
-    std::stable_sort(order.begin(), order.end(),
-                     [](const Control* a, const Control* b) { return a->tabIndex() < b->tabIndex(); });
+    std::stable_sort(order.begin(), order.end(), [](const Control* a, const Control* b) {
+        return a->tabIndex() < b->tabIndex();
+    });
     return order;
 }
 
-void Window::setWidth(int width) { setGeometry(Rect{geometry().left, geometry().top, width, height()}); }
+void Window::setWidth(int width) {
+    setGeometry(Rect{geometry().left, geometry().top, width, height()});
+}
 
-void Window::setHeight(int height) { setGeometry(Rect{geometry().left, geometry().top, width(), height}); }
+void Window::setHeight(int height) {
+    setGeometry(Rect{geometry().left, geometry().top, width(), height});
+}
 
-void Window::move(int left, int top) { setGeometry(Rect{left, top, width(), height()}); }
+void Window::move(int left, int top) {
+    setGeometry(Rect{left, top, width(), height()});
+}
 
 void Window::setShown(bool shown) {
     if (shown == shown_) return;

@@ -14,7 +14,7 @@
 namespace controls {
 
 class Window : public Control {
-public:
+  public:
     Window(std::string name, std::string caption, Rect geometry, EventGate& gate);
 
     EventGate& gate() const { return gate_; }
@@ -49,7 +49,7 @@ public:
     // The key preview: sees every typed character first and may set it to 0 to discard it.
     std::function<void(std::int16_t& keyAscii)> onKeyPress;
 
-private:
+  private:
     friend class Control;
     void registerControl(Control* control) { controls_.push_back(control); }
 

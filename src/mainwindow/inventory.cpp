@@ -60,8 +60,8 @@ MainForm::MainForm(controls::Desktop& desktop_, controls::EventGate& gate)
       Label10("Label10", &SSFrame2, Rect{2500, 280, 560, 300}, "SCA"),
       Label5("Label5", &Form, Rect{255, 4035, 7650, 1170}, ""),
       Label6("Label6", &Form, Rect{255, 5544, 1500, 255}, "Label6"),
-      tickView_{Form,  V,   A,     W,      Factor, PFS,  Wzor,   A2,     A2M,
-                Fault, Label6, SPh, TPh, Timer1, Timer2, desktop} {
+      tickView_{Form, V,     A,      W,   Factor, PFS,    Wzor,   A2,
+                A2M,  Fault, Label6, SPh, TPh,    Timer1, Timer2, desktop} {
     TPh.setValue(true);
     applyLayout();
     wireEvents();
@@ -88,15 +88,16 @@ void MainForm::applyLayout() {
         frame->setFont(frameFont);
     }
     for (controls::TextBox* box : {&V, &A, &Factor, &W, &V2, &Imped}) box->setFont(fieldFont);
-    for (controls::Label* unit : {&Label1, &Label8, &Label3, &VA, &Label2, &Label4, &Label7,
-                                  &Label11, &Label10}) {
+    for (controls::Label* unit :
+         {&Label1, &Label8, &Label3, &VA, &Label2, &Label4, &Label7, &Label11, &Label10}) {
         unit->setFont(unitFont);
     }
     for (controls::Label* result : {&A1, &A2, &A2M, &Fault}) {
         result->setFont(resultFont);
         result->setAlignment(Align::Right);
     }
-    for (controls::CommandButton* button : {&Command1, &Trbutton, &Command3D2, &Command3D1, &CommandSC}) {
+    for (controls::CommandButton* button :
+         {&Command1, &Trbutton, &Command3D2, &Command3D1, &CommandSC}) {
         button->setFont(buttonFont);
     }
     TPh.setFont(optionFont);
@@ -115,9 +116,11 @@ void MainForm::applyLayout() {
              &ImpSpin, &Command1, &Command3D2, &Command3D1, &CommandSC}) {
         control->setTabIndex(index++);
     }
-    for (controls::SpinButton* spin : {&V2S, &VS, &PS, &AS, &PFS, &ImpSpin}) spin->setTabStop(false);
-    for (controls::Label* label : {&Label1, &A1, &Label8, &Label3, &VA, &Wzor, &Label2, &A2, &Label4,
-                                   &A2M, &Label7, &Label11, &Fault, &Label10, &Label5, &Label6}) {
+    for (controls::SpinButton* spin : {&V2S, &VS, &PS, &AS, &PFS, &ImpSpin})
+        spin->setTabStop(false);
+    for (controls::Label* label :
+         {&Label1, &A1, &Label8, &Label3, &VA, &Wzor, &Label2, &A2, &Label4, &A2M, &Label7,
+          &Label11, &Fault, &Label10, &Label5, &Label6}) {
         label->setTabStop(false);
     }
     Label6.setVisible(false);
@@ -145,7 +148,9 @@ void MainForm::wireEvents() {
 
     Factor.onChange = [this] { Factor_Change(); };
     Factor.onGotFocus = [this] { Factor_GotFocus(); };
-    Factor.onKeyDown = [this](std::int16_t& key, std::int16_t shift) { Factor_KeyDown(key, shift); };
+    Factor.onKeyDown = [this](std::int16_t& key, std::int16_t shift) {
+        Factor_KeyDown(key, shift);
+    };
     PFS.onSpinDown = [this] { PFS_SpinDown(); };
     PFS.onSpinUp = [this] { PFS_SpinUp(); };
 

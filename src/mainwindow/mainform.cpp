@@ -84,6 +84,10 @@ void MainForm::Command3D2_Click() {
     about_->show();
 }
 
-void MainForm::Timer1_Timer() { calc::powerTick(state, tickView_); }
+void MainForm::Timer1_Timer() {
+    calc::powerTick(state, tickView_);
+}
 
-void MainForm::Timer2_Timer() { calc::currentTick(state, tickView_); }
+void MainForm::Timer2_Timer() {
+    calc::currentTick(state, tickView_);
+}

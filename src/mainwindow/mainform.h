@@ -24,7 +24,7 @@
 class AboutForm;
 
 class MainForm {
-public:
+  public:
     MainForm(controls::Desktop& desktop, controls::EventGate& gate);
     ~MainForm();
     MainForm(const MainForm&) = delete;
@@ -156,7 +156,7 @@ public:
     void ImpedFrame_MouseMove();
     void SSFrame2_MouseMove();
 
-private:
+  private:
     void wireEvents();
     void applyLayout();
     // Centres the window on the screen at its present size, as the handlers do after a resize.

@@ -1,16 +1,168 @@
+// The control model must behave as a native text box and window do towards the handlers:
+// these are the rules the handlers' re-entry relies on.
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 #include "controls/textbox.h"
+#include "controls/userinput.h"
 #include "controls/window.h"
 
-TEST(TextBox, ProgramWriteOfADifferentTextRaisesChangeOnce) {
+namespace {
+
+struct Fixture {
     controls::EventGate gate;
-    controls::Window form("Form", "", {}, gate);
-    controls::TextBox box("V", &form, {}, "", 0);
-    int changes = 0;
-    box.onChange = [&] { ++changes; };
-    box.setText("208");
-    box.setText("208");
-    EXPECT_EQ(changes, 1);
-    EXPECT_EQ(box.selStart(), 0);
+    controls::Window form{"Form", "", {}, gate};
+    controls::Frame frame{"Frame", &form, {}, ""};
+    controls::TextBox box{"Box", &frame, {}, "", 0};
+    controls::TextBox other{"Other", &frame, {}, "", 0};
+    std::vector<std::string> events;
+
+    Fixture() {
+        box.onChange = [this] { events.push_back("change:" + box.text()); };
+        box.onGotFocus = [this] { events.push_back("got:Box"); };
+        box.onLostFocus = [this] { events.push_back("lost:Box"); };
+        other.onGotFocus = [this] { events.push_back("got:Other"); };
+        other.onLostFocus = [this] { events.push_back("lost:Other"); };
+        form.setShown(true);
+    }
+};
+
+TEST(TextBox, ProgramWritesRaiseChangeOnlyWhenTheTextDiffers) {
+    Fixture f;
+    f.box.setText("208");
+    f.box.setSelection(1, 2);
+    f.box.setText("208");  // same text: no event, selection kept
+    EXPECT_EQ(f.events, std::vector<std::string>{"change:208"});
+    EXPECT_EQ(f.box.selStart(), 1);
+    EXPECT_EQ(f.box.selLength(), 2);
+    f.box.setText("480");  // different text: caret back at 0
+    EXPECT_EQ(f.box.selStart(), 0);
+    EXPECT_EQ(f.box.selLength(), 0);
 }
+
+TEST(TextBox, TypingEditsAtTheCaretWithinTheMaximumLength) {
+    struct Case {
+        const char* start;
+        int selStart, selLength, maxLength;
+        std::vector<std::int16_t> keys;
+        const char* text;
+        int caret;
+    };
+    const Case cases[] = {
+        {"", 0, 0, 0, {'4', '8', '0'}, "480", 3},
+        {"208", 0, 3, 0, {'1'}, "1", 1},      // replaces the selection
+        {"208", 1, 0, 0, {'5'}, "2508", 2},   // inserts at the caret
+        {"208", 3, 0, 0, {8}, "20", 2},       // Backspace before the caret
+        {"208", 0, 0, 0, {8}, "208", 0},      // Backspace at the start: nothing
+        {"0.85", 2, 2, 0, {8}, "0.", 2},      // Backspace deletes the selection
+        {"0.85", 0, 0, 4, {'9'}, "0.85", 0},  // full: refused
+        {"0.85", 2, 2, 4, {'9'}, "0.9", 3},   // replacing keeps it within the limit
+        {"12", 5, 9, 0, {'3'}, "123", 3},     // a selection past the end is cut
+    };
+    for (const Case& c : cases) {
+        controls::EventGate gate;
+        controls::Window form("Form", "", {}, gate);
+        controls::TextBox box("Box", &form, {}, c.start, c.maxLength);
+        form.setShown(true);
+        box.setSelection(c.selStart, c.selLength);
+        for (std::int16_t key : c.keys) controls::userType(box, key);
+        EXPECT_EQ(box.text(), c.text) << c.start;
+        EXPECT_EQ(box.selStart(), c.caret) << c.start;
+    }
+}
+
+TEST(TextBox, TypedCaretMovesBeforeTheChangeEventRuns) {
+    Fixture f;
+    int caretSeen = -1;
+    f.box.onChange = [&] { caretSeen = f.box.selStart(); };
+    controls::userType(f.box, '7');
+    EXPECT_EQ(caretSeen, 1);
+}
+
+TEST(TextBox, SelectionIsCutAtTheEndOfTheText) {
+    Fixture f;
+    f.box.setText("0.5");
+    f.box.setSelection(2, 7);
+    EXPECT_EQ(f.box.selLength(), 1);
+    f.box.setSelection(9, 1);
+    EXPECT_EQ(f.box.selStart(), 3);
+    EXPECT_EQ(f.box.selLength(), 0);
+    f.box.setSelection(1, -4);
+    EXPECT_EQ(f.box.selLength(), 0);
+}
+
+TEST(TextBox, PasteLeavesTheCaretAtTheEndAndCountsCharactersNotBytes) {
+    Fixture f;
+    controls::userPaste(f.box, "\xC3\xA9t\xC3\xA9");  // "été"
+    EXPECT_EQ(f.box.length(), 3);
+    EXPECT_EQ(f.box.selStart(), 3);
+    controls::userPaste(f.box, "a\xFF");  // a stray byte becomes U+FFFD
+    EXPECT_EQ(f.box.text(), "a\xEF\xBF\xBD");
+}
+
+TEST(Window, FocusRunsLostThenGotAtOnceAndNothingWhenUnchanged) {
+    Fixture f;
+    f.form.setFocus(f.box);
+    f.form.setFocus(f.box);
+    f.form.setFocus(f.other);
+    EXPECT_EQ(f.events, (std::vector<std::string>{"got:Box", "lost:Box", "got:Other"}));
+}
+
+TEST(Window, DisabledOrHiddenControlsNeverTakeTheFocus) {
+    Fixture f;
+    f.form.setFocus(f.box);
+    f.box.setEnabled(false);
+    EXPECT_EQ(f.form.focused(), nullptr);
+    f.form.setFocus(f.box);
+    EXPECT_EQ(f.form.focused(), nullptr);
+    f.frame.setVisible(false);
+    f.form.setFocus(f.other);
+    EXPECT_EQ(f.form.focused(), nullptr);
+}
+
+TEST(Window, KeyPreviewSeesEveryCharacterFirstAndMayDiscardIt) {
+    Fixture f;
+    std::vector<std::int16_t> seen;
+    f.form.onKeyPress = [&](std::int16_t& key) {
+        seen.push_back(key);
+        if (key == 'x') key = 0;
+    };
+    for (std::int16_t key : {'1', 'x', '2'}) controls::userType(f.box, key);
+    EXPECT_EQ(f.box.text(), "12");
+    EXPECT_EQ(seen, (std::vector<std::int16_t>{'1', 'x', '2'}));
+}
+
+TEST(OptionButton, SelectingOneClearsTheOthersOfItsFrameOnly) {
+    Fixture f;
+    controls::OptionButton a("a", &f.frame, {}, "");
+    controls::OptionButton b("b", &f.frame, {}, "");
+    controls::OptionButton elsewhere("c", &f.form, {}, "");
+    elsewhere.setValue(true);
+    a.setValue(true);
+    controls::userClick(b);
+    EXPECT_FALSE(a.value());
+    EXPECT_TRUE(b.value());
+    EXPECT_TRUE(elsewhere.value());
+}
+
+TEST(EventGate, NoTickStartsInsideAHandlerAndNothingRunsAfterTheEnd) {
+    Fixture f;
+    controls::Timer timer("Timer1", &f.form, 100, true);
+    int ticks = 0;
+    timer.onTimer = [&] { ++ticks; };
+    f.box.onChange = [&] { EXPECT_FALSE(controls::userTick(timer)); };
+    controls::userType(f.box, '1');
+    EXPECT_TRUE(controls::userTick(timer));
+    timer.setEnabled(false);
+    EXPECT_FALSE(controls::userTick(timer));
+    timer.setEnabled(true);
+    f.gate.end();
+    EXPECT_FALSE(controls::userTick(timer));
+    EXPECT_FALSE(controls::userType(f.box, '2'));
+    EXPECT_EQ(ticks, 1);
+    EXPECT_EQ(f.box.text(), "1");
+}
+
+}  // namespace

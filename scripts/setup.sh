@@ -1,0 +1,22 @@
+#!/usr/bin/env bash
+# Installs the Debian packages Quellora builds, runs and tests with, only when one is missing.
+# Usage: scripts/setup.sh [run|test]
+set -euo pipefail
+
+packages=(cmake ninja-build g++ qt6-base-dev libgl-dev fonts-liberation)
+if [[ "${1:-run}" == test ]]; then
+  packages+=(googletest libgtest-dev xvfb xauth clang libclang-rt-14-dev locales)
+fi
+
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+
+if ((${#missing[@]})); then
+  echo "Installing: ${missing[*]}"
+  sudo=()
+  [[ $(id -u) -eq 0 ]] || sudo=(sudo)
+  "${sudo[@]}" apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
