@@ -11,6 +11,8 @@ namespace controls {
 class EventGate {
   public:
     bool busy() const { return depth_ > 0; }
+    // Events in progress, nested ones included.
+    int depth() const { return depth_; }
     bool ended() const { return ended_; }
     void end() { ended_ = true; }
 
