@@ -1,14 +1,99 @@
-// Voltage, current and power fields.
+// Voltage and current fields. Whatever a person types stays as typed while the field has the
+// focus; only a voltage beyond the calculator's range is replaced, and only V is tidied when it
+// is left. Clearing either field clears the power.
+#include <string>
+
+#include "calc/messages.h"
+#include "calc/numbers.h"
+#include "controls/userinput.h"
 #include "mainwindow/mainform.h"
 
-void MainForm::V_Change() {}
-void MainForm::V_GotFocus() {}
-void MainForm::V_KeyDown(std::int16_t& /*KeyCode*/, std::int16_t /*Shift*/) {}
-void MainForm::V_LostFocus() {}
-void MainForm::A_Change() {}
-void MainForm::A_GotFocus() {}
-void MainForm::A_KeyDown(std::int16_t& /*KeyCode*/, std::int16_t /*Shift*/) {}
-void MainForm::W_Change() {}
-void MainForm::W_GotFocus() {}
-void MainForm::W_KeyDown(std::int16_t& /*KeyCode*/, std::int16_t /*Shift*/) {}
-void MainForm::W_LostFocus() {}
+namespace {
+
+constexpr double kVoltageLimit = 1'000'000;
+constexpr double kVoltageCap = 999'999;
+
+// An empty field and a lone "." are what a person leaves while typing; the numeric test already
+// refuses both, they are named here because the reset they cause is deliberate.
+bool holdsNumber(const std::string& text) {
+    return !text.empty() && text != "." && calc::isNumeric(text);
+}
+
+// Small currents keep their digits; from 100 on the whole amperes are enough.
+const char* percentCurrentMask(double x) {
+    if (x < 1) return "0.##########";
+    if (x < 100) return "##.00";
+    return "###,###";
+}
+
+}  // namespace
+
+void MainForm::V_Change() {
+    const std::string text = V.text();
+    if (!holdsNumber(text)) {
+        state.Voltage = 0;
+        W.setText("0");  // W_Change takes the power to 0
+        Timer1.setEnabled(false);
+        return;
+    }
+    state.Voltage = calc::toDouble(text);
+    Timer2.setEnabled(false);
+    Timer1.setEnabled(true);
+    if (state.Voltage >= kVoltageLimit) {
+        msgBox(calc::kRangeMessage, controls::MessageStyle::Exclamation, calc::kAppTitle);
+        state.Voltage = kVoltageCap;
+        // Runs V_Change again, which accepts the cap and changes nothing more.
+        V.setText("999,999");
+    }
+}
+
+void MainForm::V_GotFocus() {
+    V.setSelection(0, V.length());
+    Timer2.setEnabled(false);
+    Timer1.setEnabled(true);
+}
+
+void MainForm::V_KeyDown(std::int16_t& KeyCode, std::int16_t /*Shift*/) {
+    if (KeyCode == controls::kKeyDown) {
+        VS_SpinDown();
+    } else if (KeyCode == controls::kKeyUp) {
+        VS_SpinUp();
+    }
+}
+
+void MainForm::V_LostFocus() {
+    // V_Change reads the shown text back, so the voltage kept is the one shown.
+    V.setText(calc::format(state.Voltage, state.Voltage < 1 ? "##,###.00" : "###,###"));
+}
+
+void MainForm::A_Change() {
+    const std::string text = A.text();
+    if (holdsNumber(text)) {
+        state.Current = calc::toDouble(text);
+    } else {
+        state.Current = 0;
+        state.Power = 0;
+        W.setText("0");
+    }
+    state.PercentCurrent = static_cast<double>(state.CurrentPercent) * state.Current;
+    A1.setCaption(calc::format(state.PercentCurrent, percentCurrentMask(state.PercentCurrent)));
+}
+
+void MainForm::A_GotFocus() {
+    // Below one ampere only the digits after "0." are selected, so typing replaces just them.
+    if (state.Current < 1) {
+        A.setSelection(2, A.length());
+    } else {
+        A.setSelection(0, A.length());
+    }
+    Timer2.setEnabled(false);
+    Timer1.setEnabled(true);
+}
+
+void MainForm::A_KeyDown(std::int16_t& KeyCode, std::int16_t /*Shift*/) {
+    if (KeyCode == controls::kKeyDown) {
+        AS_SpinDown();
+    } else if (KeyCode == controls::kKeyUp) {
+        AS_SpinUp();
+    }
+}
