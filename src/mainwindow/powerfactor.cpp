@@ -1,8 +1,93 @@
-// Power factor field and its spin button.
+// Power factor field and its spin button. The power factor is a single held in 0.01 to 1; an
+// unusable entry falls back to 0.85, a typical motor load. The spins step by hundredths and
+// leave the range test to Factor_Change, which their write runs.
+#include <string>
+
+#include "calc/messages.h"
+#include "calc/numbers.h"
+#include "controls/userinput.h"
 #include "mainwindow/mainform.h"
 
-void MainForm::Factor_Change() {}
-void MainForm::Factor_GotFocus() {}
-void MainForm::Factor_KeyDown(std::int16_t& /*KeyCode*/, std::int16_t /*Shift*/) {}
-void MainForm::PFS_SpinDown() {}
-void MainForm::PFS_SpinUp() {}
+namespace {
+
+constexpr float kLowest = 0.01F;  // the single nearest to 0.01, so a typed 0.01 is in range
+constexpr float kHighest = 1;
+constexpr float kFallback = 0.85F;
+
+// The two decimal digits of "0.dd", so that typing replaces just them.
+constexpr int kDecimalsStart = 2;
+constexpr int kDecimalsLength = 2;
+
+// 100 x pf +/- 1 in double from the exact single, to the nearest hundredth, halves to even.
+float stepped(float pf, int direction) {
+    const double hundredths = 100 * static_cast<double>(pf) + direction;
+    return static_cast<float>(calc::roundToInt16(hundredths) / 100.0);
+}
+
+}  // namespace
+
+void MainForm::Factor_Change() {
+    const std::string text = Factor.text();
+    if (text == ".") return;
+    if (calc::isNumeric(text)) {
+        state.PowerFactor = calc::toSingle(text);
+    } else {
+        if (text.empty()) return;
+        state.PowerFactor = kFallback;
+        Factor.setText("0.85");  // the nested run accepts it
+    }
+    if (state.PowerFactor >= kLowest && state.PowerFactor <= kHighest) {
+        if (state.PowerFactor == kHighest) {
+            // The "1" is selected so that the next key typed replaces it.
+            Form.setFocus(Factor);
+            Factor.setSelection(0, 1);
+            VA.setCaption("VA");
+        } else {
+            VA.setCaption(" W");
+        }
+    } else {
+        msgBox(calc::kPowerFactorMessage, controls::MessageStyle::Information);
+        state.PowerFactor = kFallback;
+        Factor.setText("0.85");  // the nested run sets the unit to " W"
+        Form.setFocus(Factor);
+        Factor.setSelection(kDecimalsStart, kDecimalsLength);
+    }
+}
+
+void MainForm::Factor_GotFocus() {
+    if (state.PowerFactor == kHighest) {
+        Factor.setSelection(0, 1);
+    } else {
+        Factor.setSelection(kDecimalsStart, kDecimalsLength);
+    }
+}
+
+void MainForm::Factor_KeyDown(std::int16_t& KeyCode, std::int16_t /*Shift*/) {
+    if (KeyCode == controls::kKeyDown) {
+        PFS_SpinDown();
+    } else if (KeyCode == controls::kKeyUp) {
+        PFS_SpinUp();
+    }
+}
+
+void MainForm::PFS_SpinDown() {
+    // Below the range the 0 written is refused by Factor_Change with its message.
+    state.PowerFactor = state.PowerFactor > kLowest ? stepped(state.PowerFactor, -1) : 0;
+    Factor.setText(calc::generalText(state.PowerFactor));
+    Form.setFocus(Factor);
+    Factor.setSelection(kDecimalsStart, kDecimalsLength);
+}
+
+void MainForm::PFS_SpinUp() {
+    if (state.PowerFactor < kHighest) {
+        state.PowerFactor = stepped(state.PowerFactor, +1);
+        Factor.setText(calc::generalText(state.PowerFactor));
+        Form.setFocus(Factor);
+        Factor.setSelection(kDecimalsStart, kDecimalsLength);
+    } else {
+        state.PowerFactor = kHighest;
+        Factor.setText("1");
+        Form.setFocus(Factor);
+        Factor.setSelection(0, 1);
+    }
+}
