@@ -1,5 +1,71 @@
-// Phase options.
+// Phase options. A click converts a standard system voltage into its counterpart of the other
+// phase system, for the primary and the secondary voltage alike; any other voltage is kept, and
+// each click converts afresh without remembering the previous phase.
+#include <array>
+
+#include "calc/numbers.h"
 #include "mainwindow/mainform.h"
 
-void MainForm::SPh_Click() {}
-void MainForm::TPh_Click() {}
+namespace {
+
+struct StandardVoltage {
+    double threePhase;
+    double singlePhase;  // line to neutral of the same system
+};
+
+constexpr std::array<StandardVoltage, 6> kStandardVoltages{{
+    {208, 120},
+    {480, 277},
+    {600, 347},
+    {4160, 2400},
+    {13800, 7967},
+    {27600, 15935},
+}};
+
+double toSinglePhase(double volts) {
+    for (const StandardVoltage& pair : kStandardVoltages) {
+        if (volts == pair.threePhase) return pair.singlePhase;
+    }
+    return volts;
+}
+
+double toThreePhase(double volts) {
+    for (const StandardVoltage& pair : kStandardVoltages) {
+        if (volts == pair.singlePhase) return pair.threePhase;
+    }
+    return volts;
+}
+
+// The impedance follows the phase too: exactly 2 % becomes 1.6 % for single phase, and three
+// phase takes at most 1.5 %; every other value is kept.
+constexpr float kThreePhaseTypical = 2;
+constexpr float kSinglePhaseOfTypical = 1.6F;
+constexpr float kThreePhaseCeiling = 1.5F;
+
+}  // namespace
+
+// Writing V and V2 runs their change handlers, which take the converted voltages in; a V that
+// changes also returns to power mode, so the next tick applies the new relation. Nothing more
+// is done on the option itself: the binding repaints it, and moving the focus onto it would run
+// the lost-focus handler of the field being edited and rewrite its number.
+void MainForm::SPh_Click() {
+    state.Voltage = toSinglePhase(state.Voltage);
+    state.SecondaryVoltage = toSinglePhase(state.SecondaryVoltage);
+    if (state.Impedance == kThreePhaseTypical) {
+        state.Impedance = kSinglePhaseOfTypical;
+        Imped.setText("1.6");
+    }
+    V.setText(calc::generalText(state.Voltage));
+    V2.setText(calc::generalText(state.SecondaryVoltage));
+}
+
+void MainForm::TPh_Click() {
+    state.Voltage = toThreePhase(state.Voltage);
+    state.SecondaryVoltage = toThreePhase(state.SecondaryVoltage);
+    if (state.Impedance > kThreePhaseCeiling) {
+        state.Impedance = kThreePhaseCeiling;
+        Imped.setText("1.5");
+    }
+    V.setText(calc::generalText(state.Voltage));
+    V2.setText(calc::generalText(state.SecondaryVoltage));
+}
