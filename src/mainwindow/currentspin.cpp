@@ -1,0 +1,112 @@
+// The current spin button steps by amounts that grow with the current (tenths, fives, fifties,
+// hundreds) and below one ampere by one unit of the last decimal place the field shows, so a
+// step always changes the digit the user reads last. Stepping the current puts the power back
+// to being the derived quantity.
+#include <algorithm>
+#include <cstdint>
+#include <limits>
+
+#include "calc/messages.h"
+#include "calc/numbers.h"
+#include "mainwindow/mainform.h"
+#include "mainwindow/spinsteps.h"
+
+namespace {
+
+using spins::Count;
+using spins::Holds;
+using spins::multiples;
+using spins::Row;
+using spins::tenths;
+using spins::to;
+
+constexpr double kSmallest = 0.000000001;
+constexpr double kLimit = 100'000'000;
+
+// From one ampere up; the way down keeps tenths up to 15, the way up only up to 10.
+constexpr Row kDownFromOne[] = {
+    {Holds::Is, 1, to(0.9)},
+    {Holds::Below, 15, tenths(-1, Count::HalfEven)},
+    {Holds::AtMost, 100, multiples(5, -1, Count::HalfEven)},
+    {Holds::AtMost, 1'000, multiples(50, -1, Count::HalfEven)},
+    {Holds::Always, 0, multiples(100, -1, Count::Exact)},
+};
+
+constexpr Row kUpFromOne[] = {
+    {Holds::Below, 10, tenths(+1, Count::HalfEven)},
+    {Holds::Below, 100, multiples(5, +1, Count::HalfEven)},
+    {Holds::Below, 1'000, multiples(50, +1, Count::WholePart)},
+    {Holds::Always, 0, multiples(100, +1, Count::WholePart)},
+};
+
+// For a text of the form 0.ddd, the number of decimal places shown: its length less "0.".
+std::int16_t decimalsShown(const controls::TextBox& box) {
+    return static_cast<std::int16_t>(
+        std::clamp(box.length() - 2, -2, int{std::numeric_limits<std::int16_t>::max()}));
+}
+
+// Below 10 A two decimals are kept; from 10 A whole amperes.
+const char* mask(double current) {
+    return current < 10 ? "Fixed" : "###,###,###";
+}
+
+double stepped(std::span<const spins::Row> rows, double current) {
+    return spins::apply(spins::firstHolding(rows, current)->rule, current, 0);
+}
+
+}  // namespace
+
+// Each write runs A_Change, which reads the shown text back into Current.
+void MainForm::AS_SpinDown() {
+    Timer2.setEnabled(false);
+    Timer1.setEnabled(true);
+    double& current = state.Current;
+    if (current >= 1) {
+        current = stepped(kDownFromOne, current);
+        A.setText(calc::format(current, mask(current)));
+        spins::focusWholeText(Form, A);
+        return;
+    }
+    int decimalsAtZero = state.SpinDecimals;
+    if (current <= kSmallest) {
+        msgBox(calc::kRangeMessage, controls::MessageStyle::Exclamation, calc::kOutOfRangeTitle);
+        current = kSmallest;
+    } else if (A.length() == 2) {
+        // A text such as .1 shows one decimal place; reaching 0 from it gives 0.09, as 0.1 does,
+        // rather than depending on whichever fractional step ran last.
+        current = current - 0.1;
+        decimalsAtZero = 1;
+    } else {
+        state.SpinDecimals = decimalsShown(A);
+        current = current - spins::powerOfTen(-state.SpinDecimals);
+        decimalsAtZero = state.SpinDecimals;
+    }
+    // Zero is not a current: the step goes on to nine units of the next decimal place.
+    if (current == 0) current = 9 * spins::powerOfTen(-(decimalsAtZero + 1));
+    A.setText(calc::format(current, "General number"));
+    spins::focusWholeText(Form, A);
+}
+
+void MainForm::AS_SpinUp() {
+    Timer2.setEnabled(false);
+    Timer1.setEnabled(true);
+    if (state.Current >= kLimit) {
+        msgBox(calc::kRangeMessageAlt, controls::MessageStyle::Exclamation, calc::kOutOfRangeTitle);
+        // A_Change reads it back, and the step below takes 99,999,999 up to the limit itself.
+        A.setText("99999999");
+    }
+    double& current = state.Current;
+    if (current < 1) {
+        state.SpinDecimals = decimalsShown(A);
+        current = current + spins::powerOfTen(-state.SpinDecimals);
+        if (current != 1) {
+            A.setText(calc::format(current, "General number"));
+            spins::focusWholeText(Form, A);
+            return;
+        }
+    } else {
+        current = stepped(kUpFromOne, current);
+    }
+    A.setText(calc::format(current, mask(current)));
+    spins::focusWholeText(Form, A);
+}

@@ -1,0 +1,111 @@
+#include "mainwindow/spinsteps.h"
+
+#include <charconv>
+#include <cmath>
+#include <limits>
+
+#include "calc/numbers.h"
+
+namespace spins {
+namespace {
+
+constexpr double kLargest = std::numeric_limits<double>::max();
+
+// Up to 10^22 every power of ten is a double, so the product and one division are exact or
+// correctly rounded; beyond, the decimal text "1e<n>" is read, which rounds to nearest.
+constexpr int kExactPowers = 22;
+constexpr int kAboveLargest = 309;    // 10^309 exceeds the largest double
+constexpr int kBelowSmallest = -324;  // 10^-324 is nearer 0 than the smallest subnormal
+
+double nearestPowerOfTen(int exponent) {
+    char text[16] = {'1', 'e'};
+    const auto written = std::to_chars(text + 2, text + sizeof text, exponent);
+    double value = 0;
+    std::from_chars(text, written.ptr, value);
+    return value;
+}
+
+double count(double quotient, Count how) {
+    switch (how) {
+        case Count::HalfEven:
+            return calc::roundToInt32(quotient);
+        case Count::WholePart:
+            return calc::wholePart(quotient);
+        case Count::Exact:
+            break;
+    }
+    return quotient;
+}
+
+double heldFinite(double x) {
+    if (std::isnan(x)) return 0;
+    if (x > kLargest) return kLargest;
+    if (x < -kLargest) return -kLargest;
+    return x;
+}
+
+}  // namespace
+
+double powerOfTen(int exponent) {
+    if (exponent >= kAboveLargest) return kLargest;
+    if (exponent <= kBelowSmallest) return 0;
+    if (exponent < -kExactPowers || exponent > kExactPowers) return nearestPowerOfTen(exponent);
+    double power = 1;
+    for (int i = 0; i < std::abs(exponent); ++i) power *= 10;
+    return exponent < 0 ? 1 / power : power;
+}
+
+const Row* firstHolding(std::span<const Row> rows, double x) {
+    for (const Row& row : rows) {
+        bool holds = false;
+        switch (row.holds) {
+            case Holds::Is:
+                holds = x == row.limit;
+                break;
+            case Holds::Below:
+                holds = x < row.limit;
+                break;
+            case Holds::AtMost:
+                holds = x <= row.limit;
+                break;
+            case Holds::AtLeast:
+                holds = x >= row.limit;
+                break;
+            case Holds::Always:
+                holds = true;
+                break;
+        }
+        if (holds) return &row;
+    }
+    return nullptr;
+}
+
+double apply(const Rule& rule, double x, int textLength) {
+    double result = x;
+    switch (rule.kind) {
+        case Rule::Kind::To:
+            result = rule.amount;
+            break;
+        case Rule::Kind::Add:
+            result = x + rule.amount;
+            break;
+        case Rule::Kind::Tenths:
+            result = count(10 * x + 10.0 * rule.direction, rule.count) / 10;
+            break;
+        case Rule::Kind::Multiples:
+            result = count(x / rule.amount + rule.direction, rule.count) * rule.amount;
+            break;
+        case Rule::Kind::LessPowerOfTen:
+            // A pasted text may be longer than any exponent a double has: powerOfTen holds it.
+            result = x - powerOfTen(textLength - static_cast<int>(rule.amount));
+            break;
+    }
+    return heldFinite(result);
+}
+
+void focusWholeText(controls::Window& form, controls::TextBox& box) {
+    form.setFocus(box);
+    box.setSelection(0, box.length());
+}
+
+}  // namespace spins

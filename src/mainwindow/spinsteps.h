@@ -1,0 +1,75 @@
+// The arithmetic the voltage, current and power spin buttons share. Their step tables are lists
+// of rows read top to bottom: the first row whose condition holds for the value before the step
+// gives the rule that computes the value after it. Every rule is evaluated exactly in the order
+// the calculator has always used, since the digits shown depend on each rounding.
+#pragma once
+
+#include <span>
+
+#include "controls/textbox.h"
+#include "controls/window.h"
+
+namespace spins {
+
+// 10 raised to a whole exponent: the double nearest to the exact power (std::pow misses it,
+// e.g. at 10^23). Held at the largest finite double above 10^308, and 0 below the subnormals,
+// so that a step driven by the length of a pasted text never becomes infinite.
+double powerOfTen(int exponent);
+
+// How a quotient becomes a whole count of steps.
+enum class Count {
+    Exact,      // not rounded at all
+    HalfEven,   // to the nearest whole number, halves to the even one
+    WholePart,  // the largest whole number not greater than it
+};
+
+struct Rule {
+    enum class Kind {
+        To,              // the value becomes `amount`
+        Add,             // x + amount
+        Tenths,          // count(10 × x + 10 × direction) / 10
+        Multiples,       // count(x / amount + direction) × amount
+        LessPowerOfTen,  // x − 10^(L − amount), L the number of characters in the field
+    };
+    Kind kind = Kind::To;
+    double amount = 0;
+    int direction = 0;
+    Count count = Count::Exact;
+};
+
+constexpr Rule to(double value) {
+    return {Rule::Kind::To, value, 0, Count::Exact};
+}
+constexpr Rule add(double amount) {
+    return {Rule::Kind::Add, amount, 0, Count::Exact};
+}
+constexpr Rule tenths(int direction, Count count) {
+    return {Rule::Kind::Tenths, 0, direction, count};
+}
+constexpr Rule multiples(double size, int direction, Count count) {
+    return {Rule::Kind::Multiples, size, direction, count};
+}
+constexpr Rule lessPowerOfTen(int uncounted) {
+    return {Rule::Kind::LessPowerOfTen, static_cast<double>(uncounted), 0, Count::Exact};
+}
+
+enum class Holds { Is, Below, AtMost, AtLeast, Always };
+
+struct Row {
+    Holds holds;
+    double limit;  // not read by Holds::Always
+    Rule rule;
+};
+
+// The first row whose condition holds for x, or null when none does.
+const Row* firstHolding(std::span<const Row> rows, double x);
+
+// The rule applied to x; textLength is the number of characters of the field it was read from.
+// The result is held inside the finite doubles.
+double apply(const Rule& rule, double x, int textLength);
+
+// The common tail of every spin: the field gets the focus (running its focus handler only if
+// the focus was elsewhere) and then its whole text is selected, whatever that handler selected.
+void focusWholeText(controls::Window& form, controls::TextBox& box);
+
+}  // namespace spins
