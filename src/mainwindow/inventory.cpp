@@ -173,6 +173,7 @@ void MainForm::wireEvents() {
     Imped.onChange = [this] { Imped_Change(); };
     Imped.onGotFocus = [this] { Imped_GotFocus(); };
     Imped.onKeyDown = [this](std::int16_t& key, std::int16_t shift) { Imped_KeyDown(key, shift); };
+    Imped.onLostFocus = [this] { Imped_LostFocus(); };
     ImpSpin.onSpinDown = [this] { ImpSpin_SpinDown(); };
     ImpSpin.onSpinUp = [this] { ImpSpin_SpinUp(); };
 

@@ -130,7 +130,7 @@ class MainForm {
     void PS_SpinDown();
     void PS_SpinUp();
 
-    // Transformer mode, secondary voltage and impedance (transformer.cpp).
+    // Transformer mode, secondary voltage and impedance (transformer.cpp, impedance.cpp).
     void Trbutton_Click();
     void V2_Change();
     void V2_GotFocus();
@@ -140,6 +140,7 @@ class MainForm {
     void Imped_Change();
     void Imped_GotFocus();
     void Imped_KeyDown(std::int16_t& KeyCode, std::int16_t Shift);
+    void Imped_LostFocus();
     void ImpSpin_SpinDown();
     void ImpSpin_SpinUp();
 
