@@ -1,6 +1,10 @@
 // The About window: what the program is for, a disclaimer, the version and two links. It is
-// created when shown and freed after it has been unloaded.
+// created when shown and freed after it has been unloaded. It knows the main window only as a
+// window: where to open, and where to send the user back when it closes.
 #pragma once
+
+#include <string>
+#include <string_view>
 
 #include "controls/control.h"
 #include "controls/desktop.h"
@@ -8,10 +12,9 @@
 #include "controls/window.h"
 
 class AboutForm {
-public:
+  public:
     // mainWindow: its top-left corner is where the About window opens.
-    AboutForm(controls::Desktop& desktop, controls::EventGate& gate,
-              const controls::Window& mainWindow);
+    AboutForm(controls::Desktop& desktop, controls::EventGate& gate, controls::Window& mainWindow);
     AboutForm(const AboutForm&) = delete;
     AboutForm& operator=(const AboutForm&) = delete;
 
@@ -20,15 +23,34 @@ public:
     void show();
     bool unloaded() const { return unloaded_; }
 
+    // The version numbers as the build gives them, each written without leading zeros:
+    // "25", "01", "0007" read "Version: 25.1.7".
+    static std::string versionCaption(std::string_view major, std::string_view minor,
+                                      std::string_view patch);
+    // The notice line closes its span of years with "20" and the major version.
+    static std::string noticeCaption(std::string_view major);
+
     controls::Desktop& desktop;
+
+    // The controls, from top to bottom; places in twips.
     controls::Window Form;
+    controls::Label Label1;
+    controls::Label LabelWeb;
+    controls::Label Label3;
+    controls::Label LabelMail;
+    controls::CommandButton Command3;
+    controls::Label Label2;
+    controls::Label Label4;
 
     void Command3_Click();
     void Form_Click();
+    void LabelMail_Click();
+    void LabelWeb_Click();
 
-private:
+  private:
+    void applyLayout();
     void unload();
 
-    const controls::Window& mainWindow_;
+    controls::Window& mainWindow_;
     bool unloaded_ = false;
 };
