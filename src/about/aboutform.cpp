@@ -110,8 +110,7 @@ void AboutForm::Form_Load() {
         "assume the entire risk of using the program.\r\n\r\n"
         "To check for updates or other usefull tools please visit our website:");
     Label2.setCaption(versionCaption(kMajor, kMinor, kPatch));
-    Label3.setCaption(
-        "To order Quellora for your organisation or to ask a question, please write to:");
+    Label3.setCaption("To order Quellora or to ask a question, please write to:");
     Label4.setCaption(noticeCaption(kMajor));
 }
 
