@@ -124,12 +124,3 @@ TEST(About, LinksHandOverWhatTheirLabelsShow) {
     EXPECT_EQ(f.desktop.opened[0], "Mailto:someone@example.org");
     EXPECT_EQ(f.desktop.opened[1], "http://example.net/a b");
 }
-
-TEST(About, TheMainWindowStaysUsableWhileItIsOpen) {
-    Fixture f;
-    f.openAbout();
-    EXPECT_TRUE(controls::userTick(f.main.Timer1));
-    EXPECT_TRUE(controls::userFocus(f.main.A));
-    EXPECT_EQ(f.main.Form.focused(), &f.main.A);
-    EXPECT_NE(f.main.about(), nullptr);
-}

@@ -74,12 +74,9 @@ TEST(Hints, EachAreaWritesItsNoteOnlyWhenItApplies) {
         {"short circuit, no phase", noPhase, "SSFrame2", nullptr, nullptr, 0},
         // Controls inside the frames and the labels have no hint of their own.
         {"impedance box", nothing, "Imped", nullptr, nullptr, 0},
-        {"impedance spin", nothing, "ImpSpin", nullptr, nullptr, 0},
         {"power factor box", [](MainForm& f) { f.Factor.setEnabled(false); }, "Factor", nullptr,
          nullptr, 0},
         {"secondary voltage box", singlePhase, "V2", nullptr, nullptr, 0},
-        {"short-circuit figure", nothing, "Fault", nullptr, nullptr, 0},
-        {"note label", nothing, "Label5", nullptr, nullptr, 0},
         {"other frame", nothing, "Frame3D1", nullptr, nullptr, 0},
         {"other button", nothing, "Trbutton", nullptr, nullptr, 0},
     };
@@ -106,20 +103,5 @@ TEST(Hints, EachAreaWritesItsNoteOnlyWhenItApplies) {
         EXPECT_EQ(note.find('\r'), std::string::npos);
         // The hover changes nothing but the note.
         EXPECT_TRUE(desktop.messages.empty());
-    }
-}
-
-TEST(Hints, ShortCircuitNoteQuotesLabel6AsItStandsWithoutRecomputing) {
-    scenario::RecordingDesktop desktop;
-    controls::EventGate gate;
-    MainForm form(desktop, gate);
-    form.Form_Load();
-    form.show();
-    for (const char* caption : {"0", "666", "1234567", "Label6"}) {
-        SCOPED_TRACE(caption);
-        form.Label6.setCaption(caption);
-        controls::userHover(form.SSFrame2);
-        EXPECT_TRUE(form.Label5.caption().ends_with(std::string(": ") + caption + " Amperes."));
-        EXPECT_EQ(form.Label6.caption(), caption);
     }
 }
