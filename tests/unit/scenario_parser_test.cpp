@@ -1,0 +1,204 @@
+// Scenario files are a contract with checks written by others: every line of the grammar must
+// read as written, and anything outside it must be refused with its line number, never guessed.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "scenario/lexer.h"
+#include "scenario/parser.h"
+
+namespace {
+
+using scenario::describe;
+using scenario::parseLine;
+using scenario::parseScript;
+using scenario::Token;
+using scenario::tokenize;
+
+TEST(ScenarioLexer, SplitsWordsAndResolvesEscapesInTexts) {
+    struct Case {
+        const char* line;
+        std::vector<Token> tokens;
+    };
+    const Case cases[] = {
+        {"", {}},
+        {"   \t ", {}},
+        {"# type V \"", {}},
+        {"  # indented comment", {}},
+        {"tick", {{false, "tick"}}},
+        {"tick 3\r", {{false, "tick"}, {false, "3"}}},
+        {" type\tV  \"48\" ", {{false, "type"}, {false, "V"}, {true, "48"}}},
+        {"set V \"\"", {{false, "set"}, {false, "V"}, {true, ""}}},
+        {R"(x "a\nb\rc\td\be")", {{false, "x"}, {true, "a\nb\rc\td\be"}}},
+        {R"(x "say \"hi\" \\ done")", {{false, "x"}, {true, "say \"hi\" \\ done"}}},
+        {R"(x "\\")", {{false, "x"}, {true, "\\"}}},
+        {"x \"#not a comment\"", {{false, "x"}, {true, "#not a comment"}}},
+        {"x \"two  blanks\" \"\"", {{false, "x"}, {true, "two  blanks"}, {true, ""}}},
+        {"x \"\xC3\xA9\"", {{false, "x"}, {true, "\xC3\xA9"}}},
+    };
+    for (const Case& c : cases) {
+        const scenario::Tokens result = tokenize(c.line);
+        EXPECT_EQ(result.error, "") << c.line;
+        EXPECT_EQ(result.tokens, c.tokens) << c.line;
+    }
+}
+
+TEST(ScenarioLexer, RefusesMalformedTexts) {
+    const char* lines[] = {
+        R"(x "open)",  R"(x "ends in backslash\)",
+        R"(x "\q")",   R"(x "\0")",
+        R"(x "a"b)",   R"(x ab"c")",
+        R"(x "a""b")",
+    };
+    for (const char* line : lines) EXPECT_NE(tokenize(line).error, "") << line;
+}
+
+// Failures show texts quoted as a scenario writes them: quoting and reading back is the identity
+// for every byte.
+TEST(ScenarioLexer, QuotedTextsReadBackUnchanged) {
+    std::string all;
+    for (int byte = 1; byte < 256; ++byte) all += static_cast<char>(byte);
+    for (const std::string& text : {all, std::string(), std::string("\\\"\\n"), std::string(" ")}) {
+        const scenario::Tokens result = tokenize(scenario::quote(text));
+        ASSERT_EQ(result.error, "");
+        ASSERT_EQ(result.tokens.size(), 1u);
+        EXPECT_EQ(result.tokens[0], (Token{true, text}));
+    }
+    EXPECT_EQ(scenario::quote("a\n\"b\"\\\b"), R"("a\n\"b\"\\\b")");
+}
+
+TEST(ScenarioParser, ReadsEveryCommandOfTheGrammar) {
+    struct Case {
+        const char* line;
+        const char* canonical;  // describe() of the parsed command
+    };
+    const Case cases[] = {
+        {"tick", "tick 1"},
+        {"tick 25", "tick 25"},
+        {"tick 0", "tick 0"},
+        {"focus V", "focus V"},
+        {"type V \"48\\b\"", "type V \"48\\b\""},
+        {"set W \"\"", "set W \"\""},
+        {"key A up", "key A up"},
+        {"key A down", "key A down"},
+        {"spin PFS up", "spin PFS up"},
+        {"spin PFS down", "spin PFS down"},
+        {"click Command3D2", "click Command3D2"},
+        {"click About.Form", "click About.Form"},
+        {"hover Form", "hover Form"},
+        {"expect V.text \"208\"", "expect V.text \"208\""},
+        {"expect Form.caption \" Quellora\"", "expect Form.caption \" Quellora\""},
+        {"expect About.Form.caption \"About Quellora\"",
+         "expect About.Form.caption \"About Quellora\""},
+        {"expect Factor.enabled false", "expect Factor.enabled false"},
+        {"expect PFS.visible true", "expect PFS.visible true"},
+        {"expect VS.tabstop false", "expect VS.tabstop false"},
+        {"expect TPh.value true", "expect TPh.value true"},
+        {"expect V.selection 0 3", "expect V.selection 0 3"},
+        {"expect A2.color 255 0 0", "expect A2.color 255 0 0"},
+        {"expect focus SPh", "expect focus SPh"},
+        {"expect focus none", "expect focus none"},
+        {"expect timers off on", "expect timers off on"},
+        {"expect window 8160 5432", "expect window 8160 5432"},
+        {"expect var Power 3603", "expect var Power 3603"},
+        {"expect var PowerFactor 0.85", "expect var PowerFactor 0.85"},
+        {"expect var Current -1.5e-3", "expect var Current -1.5e-3"},
+        {"expect var SpinDecimals -2", "expect var SpinDecimals -2"},
+        {"expect message \"Sorry\" \"Out of range\" 48",
+         "expect message \"Sorry\" \"Out of range\" 48"},
+        {"expect no-message", "expect no-message"},
+        {"expect beeps 0", "expect beeps 0"},
+        {"expect opened \"Mailto:x\"", "expect opened \"Mailto:x\""},
+        {"expect about closed", "expect about closed"},
+        {"expect ended", "expect ended"},
+    };
+    for (const Case& c : cases) {
+        const scenario::LineResult result = parseLine(c.line, 7);
+        ASSERT_TRUE(result.isCommand) << c.line << ": " << result.error;
+        EXPECT_EQ(result.command.line, 7);
+        EXPECT_EQ(describe(result.command), c.canonical);
+    }
+}
+
+TEST(ScenarioParser, RefusesLinesOutsideTheGrammar) {
+    struct Case {
+        const char* line;
+        const char* reason;  // a part of the reason given
+    };
+    const Case cases[] = {
+        {"tock", "unknown command \"tock\""},
+        {"Tick", "unknown command"},
+        {"tick -1", "number of ticks"},
+        {"tick 2000000", "number of ticks"},
+        {"tick 1.5", "number of ticks"},
+        {"tick 1 2", "more than the command takes: 2"},
+        {"focus", "a control is missing"},
+        {"focus \"V\"", "without quotes"},
+        {"type V 48", "double quotes"},
+        {"type V", "the text to type is missing"},
+        {"set V \"1\" \"2\"", "more than the command takes"},
+        {"key V left", "up or down"},
+        {"spin VS", "up or down is missing"},
+        {"click About.", "control name is missing"},
+        {"expect", "what to expect is missing"},
+        {"expect V", "unknown expectation"},
+        {"expect V.txt \"1\"", "unknown property \"txt\""},
+        {"expect .text \"1\"", "control name is missing"},
+        {"expect V.text", "expected text is missing"},
+        {"expect V.enabled yes", "true or false"},
+        {"expect V.selection 0", "selection length is missing"},
+        {"expect V.selection 0 -1", "selection length"},
+        {"expect A2.color 256 0 0", "red"},
+        {"expect focus", "a control or none is missing"},
+        {"expect timers on", "on or off is missing"},
+        {"expect timers on maybe", "on or off, not maybe"},
+        {"expect window 4790", "window height"},
+        {"expect var Pwr 1", "unknown variable \"Pwr\""},
+        {"expect var Power", "a number is missing"},
+        {"expect var Power 1,000", "not a decimal number"},
+        {"expect var Power 0x10", "not a decimal number"},
+        {"expect var Power .", "not a decimal number"},
+        {"expect var Power 1e", "not a decimal number"},
+        {"expect var Power \"1\"", "without quotes"},
+        {"expect var PercentClicked 0.5", "16-bit whole number"},
+        {"expect var SpinDecimals 40000", "16-bit whole number"},
+        {"expect message \"a\" \"b\"", "message style is missing"},
+        {"expect message \"a\" 48", "double quotes"},
+        {"expect no-message now", "more than the command takes"},
+        {"expect about shut", "open or closed"},
+        {"expect ended \"\"", "more than the command takes"},
+        {"type V \"\\x\"", "unknown escape \\x"},
+    };
+    for (const Case& c : cases) {
+        const scenario::LineResult result = parseLine(c.line, 1);
+        EXPECT_FALSE(result.isCommand) << c.line;
+        EXPECT_NE(result.error.find(c.reason), std::string::npos)
+            << c.line << " gave: " << result.error;
+    }
+}
+
+TEST(ScenarioParser, NumbersLinesAcrossLineEndingsAndStopsActionsAfterTheEnd) {
+    const scenario::ParsedScript script = parseScript(
+        "\xEF\xBB\xBF# start\r\n"
+        "tick\r\n"
+        "\r\n"
+        "click Command3D1\n"
+        "expect ended\r\n"
+        "expect timers on off\n"
+        "tick\n"
+        "expect bogus\n"
+        "hover Form");
+    ASSERT_EQ(script.commands.size(), 6u);
+    EXPECT_EQ(script.commands[0].line, 2);
+    EXPECT_EQ(script.commands[1].line, 4);
+    EXPECT_EQ(script.commands[4].line, 7);
+    const std::vector<scenario::Problem> problems = {
+        {7, "only expectations may follow \"expect ended\""},
+        {8, "unknown expectation \"bogus\" (a property is written CONTROL.NAME)"},
+        {9, "only expectations may follow \"expect ended\""},
+    };
+    EXPECT_EQ(script.problems, problems);
+}
+
+}  // namespace
