@@ -1,7 +1,7 @@
 // The arithmetic the voltage, current and power spin buttons share. Their step tables are lists
 // of rows read top to bottom: the first row whose condition holds for the value before the step
-// gives the rule that computes the value after it. Every rule is evaluated exactly in the order
-// the calculator has always used, since the digits shown depend on each rounding.
+// gives the rule that computes the value after it. Every rule is evaluated left to right as its
+// row reads, rounding included, since the digits shown depend on each rounding.
 #pragma once
 
 #include <span>
