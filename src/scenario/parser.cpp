@@ -64,7 +64,7 @@ class LineParser {
         } else if (verb == "expect") {
             expectation();
         } else {
-            fail("unknown command \"" + verb + "\"");
+            fail("unknown command " + quote(verb));
         }
         if (!failed() && !atEnd()) fail("more than the command takes: " + describeToken(next()));
         return result();
@@ -118,7 +118,7 @@ class LineParser {
         command_.verb = Verb::ExpectProperty;
         const std::size_t dot = subject.rfind('.');
         if (dot == std::string::npos) {
-            fail("unknown expectation \"" + subject + "\" (a property is written CONTROL.NAME)");
+            fail("unknown expectation " + quote(subject) + " (a property is written CONTROL.NAME)");
             return;
         }
         const std::string_view name = std::string_view(subject).substr(dot + 1);
@@ -130,7 +130,7 @@ class LineParser {
             }
         }
         if (!known) {
-            fail("unknown property \"" + std::string(name) + "\"");
+            fail("unknown property " + quote(name));
             return;
         }
         command_.control = control(subject.substr(0, dot));
@@ -165,17 +165,17 @@ class LineParser {
         calc::CalcState probe;
         const calc::VariableRef ref = calc::findVariable(probe, command_.text);
         if (std::holds_alternative<std::monostate>(ref)) {
-            fail("unknown variable \"" + command_.text + "\"");
+            fail("unknown variable " + quote(command_.text));
         } else if (std::holds_alternative<std::int16_t*>(ref)) {
             int value = 0;
             if (!readInt(command_.detail, value) ||
                 value < std::numeric_limits<std::int16_t>::min() ||
                 value > std::numeric_limits<std::int16_t>::max()) {
-                fail(command_.text + " is a 16-bit whole number; \"" + command_.detail +
-                     "\" is not one");
+                fail(command_.text + " is a 16-bit whole number; " + quote(command_.detail) +
+                     " is not one");
             }
         } else if (!isDecimal(command_.detail)) {
-            fail("\"" + command_.detail + "\" is not a decimal number");
+            fail(quote(command_.detail) + " is not a decimal number");
         }
     }
 
