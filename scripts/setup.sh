@@ -1,11 +1,15 @@
 #!/usr/bin/env bash
 # Installs the Debian packages Quellora builds, runs and tests with, only when one is missing.
-# Usage: scripts/setup.sh [run|test]
+# Usage: scripts/setup.sh [run|test|package]
 set -euo pipefail
 
 packages=(cmake ninja-build g++ qt6-base-dev libgl-dev fonts-liberation)
 if [[ "${1:-run}" == test ]]; then
-  packages+=(googletest libgtest-dev xvfb xauth clang libclang-rt-14-dev locales)
+  packages+=(googletest libgtest-dev xvfb xauth clang libclang-rt-14-dev locales
+             desktop-file-utils appstream)
+elif [[ "${1:-run}" == package ]]; then
+  # dpkg-shlibdeps and file find the package's dependencies; Xvfb and xwininfo see it start.
+  packages+=(dpkg-dev file xvfb xauth x11-utils)
 fi
 
 missing=()
