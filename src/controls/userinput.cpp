@@ -68,6 +68,10 @@ bool userSelect(TextBox& box, int start, int length) {
     return box.window()->gate().run([&] { box.setSelection(start, length); });
 }
 
+bool userMove(Window& window, int left, int top) {
+    return window.gate().run([&] { window.move(left, top); });
+}
+
 bool userClick(Control& control) {
     if (control.kind() != Kind::Window && !acceptsInput(control)) return false;
     return control.window()->gate().run([&] {

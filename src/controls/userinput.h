@@ -29,6 +29,8 @@ bool userKeyDown(TextBox& box, std::int16_t keyCode);
 bool userPaste(TextBox& box, std::string_view text);
 // The caret or selection moved by the arrow keys or the mouse: no event.
 bool userSelect(TextBox& box, int start, int length);
+// The window dragged to a new place on the screen (twips): no event.
+bool userMove(Window& window, int left, int top);
 // A click on a command button, option button, label, frame or window background.
 bool userClick(Control& control);
 bool userSpin(SpinButton& spin, bool up);
