@@ -1,0 +1,54 @@
+#include "fixture.h"
+
+#include <QDialog>
+#include <QTest>
+
+#include "app/titlebarclose.h"
+
+void TestDesktop::messageBox(std::string_view text, std::string_view title,
+                             controls::MessageStyle style) {
+    messages.emplace_back(text);
+    if (realMessageBoxes) QtDesktop::messageBox(text, title, style);
+}
+
+void TestDesktop::endProgram() {
+    ended = true;
+    QtDesktop::endProgram();
+}
+
+ModalWatchdog::ModalWatchdog() {
+    timer_.setInterval(200);
+    connect(&timer_, &QTimer::timeout, this, [this] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (modal == nullptr || expectModal) return;
+        ++unexpected;
+        if (auto* dialog = qobject_cast<QDialog*>(modal)) {
+            dialog->reject();
+        } else {
+            modal->close();
+        }
+    });
+    timer_.start();
+}
+
+Session::Session() {
+    app::routeTitleBarClose(desktop, form);
+    form.Form_Load();
+    form.show();
+    QWidget* window = top();
+    if (window != nullptr && QTest::qWaitForWindowActive(window)) settle();
+}
+
+Session::~Session() {
+    desktop.closeAllWindows();
+    settle();
+}
+
+void Session::focus(QWidget* widget) const {
+    widget->setFocus(Qt::MouseFocusReason);
+}
+
+void Session::settle() {
+    QCoreApplication::processEvents();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
