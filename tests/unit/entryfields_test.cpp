@@ -46,35 +46,6 @@ TEST(VoltageField, ChangeTakesTheVoltageOrResetsThePower) {
     }
 }
 
-TEST(VoltageField, ClearingItInCurrentModeStopsBothTimers) {
-    StartedForm f;
-    controls::userFocus(f.form.W);
-    f.clear(f.form.V);
-    EXPECT_FALSE(f.form.Timer1.enabled());
-    EXPECT_TRUE(f.form.Timer2.enabled());
-    EXPECT_EQ(f.form.state.Power, 0);
-}
-
-TEST(VoltageField, LeavingShowsTheVoltageItKeeps) {
-    const struct {
-        const char* typed;
-        const char* shown;
-        double voltage;
-    } cases[] = {
-        {"230.4", "230", 230}, {"230.5", "231", 231},  {"1234", "1,234", 1234},
-        {"0.5", ".50", 0.5},   {"0.125", ".13", 0.13}, {"\b", ".00", 0},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.typed);
-        StartedForm f;
-        f.type(f.form.V, c.typed);
-        f.leave();
-        EXPECT_EQ(f.form.V.text(), c.shown);
-        EXPECT_EQ(f.form.state.Voltage, c.voltage);
-        EXPECT_TRUE(f.powerMode());
-    }
-}
-
 TEST(CurrentField, ChangeKeepsThePercentageOfCurrent) {
     const struct {
         const char* pasted;
@@ -121,49 +92,6 @@ TEST(CurrentField, FocusSelectsTheDigitsAfterTheLeadingZeroBelowOneAmpere) {
         EXPECT_EQ(f.form.A.selLength(), c.length);
         EXPECT_TRUE(f.powerMode());
     }
-}
-
-TEST(PowerField, TypingAndLeavingKeepThePowerAsShown) {
-    const struct {
-        const char* typed;
-        const char* shown;
-        double power;
-        int messages;
-    } cases[] = {
-        {"7.25", "7.25", 7.25, 0},
-        {"12.34", "12.3", 12.3, 0},
-        {"123.6", "124", 124, 0},
-        {"1234.5", "1,235", 1235, 0},
-        {"0", "0", 0, 0},
-        {".", ".", 2958, 0},
-        {".5", ".5", 0.5, 0},
-        {"999999999999", "999,999,999,999", 999999999999, 0},
-        {"1000000000000", "999,999,999,999", 999999999999, 1},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.typed);
-        StartedForm f;
-        f.type(f.form.W, c.typed);
-        EXPECT_TRUE(f.currentMode());
-        f.leave();
-        EXPECT_EQ(f.form.W.text(), c.shown);
-        EXPECT_EQ(f.form.state.Power, c.power);
-        ASSERT_EQ(f.desktop.messages.size(), static_cast<std::size_t>(c.messages));
-        for (const scenario::Message& m : f.desktop.messages) {
-            EXPECT_EQ(m.text, calc::kRangeMessageAlt);
-            EXPECT_EQ(m.title, "Out of range");
-            EXPECT_EQ(m.style, 48);
-        }
-    }
-}
-
-TEST(PowerField, AStrayCharacterEmptiesTheFieldAndSwitchesToCurrentMode) {
-    StartedForm f;
-    f.paste(f.form.W, "12a");
-    EXPECT_EQ(f.form.W.text(), "");
-    EXPECT_EQ(f.form.state.Power, 2958);
-    EXPECT_TRUE(f.currentMode());
-    EXPECT_TRUE(f.desktop.messages.empty());
 }
 
 // Every digit of the value, so that two states compare equal only when they are.

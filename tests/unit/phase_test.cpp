@@ -40,41 +40,4 @@ TEST(PhaseOptions, ConvertStandardVoltagesBothWays) {
     }
 }
 
-TEST(PhaseOptions, AdjustTheImpedanceOnlyWhereTheSystemsDiffer) {
-    const struct {
-        float before;
-        Phase clicked;
-        float after;
-        const char* shown;
-    } cases[] = {
-        {2, Phase::Single, 1.6F, "1.6"},    {2.5F, Phase::Single, 2.5F, "9.9"},
-        {1.5F, Phase::Single, 1.5F, "9.9"}, {5, Phase::Three, 1.5F, "1.5"},
-        {2, Phase::Three, 1.5F, "1.5"},     {1.5F, Phase::Three, 1.5F, "9.9"},
-        {1.2F, Phase::Three, 1.2F, "9.9"},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.before);
-        StartedForm f;
-        f.paste(f.form.Imped, "9.9");  // a text the options must not touch unless they adjust
-        f.form.state.Impedance = c.before;
-        controls::userClick(option(f.form, c.clicked));
-        EXPECT_EQ(f.form.state.Impedance, c.after);
-        EXPECT_EQ(f.form.Imped.text(), c.shown);
-    }
-}
-
-TEST(PhaseOptions, AConvertedVoltageReturnsToPowerModeAndAKeptOneDoesNot) {
-    StartedForm converted;
-    controls::userFocus(converted.form.W);
-    controls::userClick(converted.form.SPh);
-    EXPECT_TRUE(converted.powerMode());
-    EXPECT_EQ(converted.form.Form.focused(), &converted.form.W);
-
-    StartedForm kept;
-    kept.paste(kept.form.V, "230");
-    controls::userFocus(kept.form.W);
-    controls::userClick(kept.form.SPh);
-    EXPECT_TRUE(kept.currentMode());
-}
-
 }  // namespace

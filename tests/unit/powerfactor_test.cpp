@@ -42,16 +42,6 @@ TEST(PowerFactorField, HoldsTheFactorBetweenAHundredthAndOne) {
     }
 }
 
-TEST(PowerFactorField, ExactlyOneSelectsItsDigitAndTakesTheFocus) {
-    StartedForm f;
-    f.paste(f.form.Factor, "0.42");
-    f.paste(f.form.Factor, "1.0");
-    EXPECT_EQ(f.form.Form.focused(), &f.form.Factor);
-    EXPECT_EQ(f.form.Factor.selStart(), 0);
-    EXPECT_EQ(f.form.Factor.selLength(), 1);
-    EXPECT_EQ(f.form.VA.caption(), "VA");
-}
-
 TEST(PowerFactorSpin, StepsByHundredthsFromTheExactSingle) {
     const struct {
         const char* from;
@@ -87,15 +77,6 @@ TEST(PowerFactorSpin, StepsByHundredthsFromTheExactSingle) {
         EXPECT_EQ(f.form.Factor.selLength(), c.selLength);
         EXPECT_EQ(f.desktop.messages.size(), c.message ? 1U : 0U);
     }
-}
-
-TEST(PowerFactorSpin, AnEmptyFieldStepsFromTheLastAcceptedFactor) {
-    StartedForm f;
-    f.paste(f.form.Factor, "0.42");
-    f.clear(f.form.Factor);
-    controls::userSpin(f.form.PFS, false);
-    EXPECT_EQ(f.form.Factor.text(), "0.41");
-    EXPECT_EQ(f.form.state.PowerFactor, 0.41F);
 }
 
 TEST(PowerFactorField, FocusSelectsWhatTypingShouldReplace) {
