@@ -144,6 +144,7 @@ void WindowBinding::requestClose() {
 void WindowBinding::changed(controls::Control& control, controls::Property property) {
     if (window_ == nullptr) return;
     const Mirroring mirroring(*this);
+    const QSignalBlocker blocker(widgetOf(control));
     using controls::Property;
     switch (property) {
         case Property::Text:

@@ -50,6 +50,7 @@ class DisplayTest : public QObject {
     void tickIsShown();
     void idleTicksRepaintNothing();
     void tickIsSkippedWhileAMessageBoxIsOpen();
+    void unexpectedMessageBoxIsClosedByTheWatchdog();
     void aboutWindowComesAndGoes();
     void addressesGoToTheDefaultHandlers();
     void screenSizeIsInTwips();
@@ -171,6 +172,17 @@ void DisplayTest::tickIsSkippedWhileAMessageBoxIsOpen() {
     QCOMPARE(ticksWhileOpen, 0);
     QTest::qWait(250);
     QVERIFY(ticks >= 1);
+}
+
+void DisplayTest::unexpectedMessageBoxIsClosedByTheWatchdog() {
+    Session session;
+    session.desktop.realMessageBoxes = true;
+    session.form.Command1.onClick = [&] {
+        session.desktop.messageBox("stray", "Quellora", controls::MessageStyle::Exclamation);
+    };
+    QTest::mouseClick(session.widget<QPushButton>("Command1"), Qt::LeftButton);
+    QCOMPARE(session.watchdog.unexpected, 1);
+    session.watchdog.unexpected = 0;
 }
 
 void DisplayTest::aboutWindowComesAndGoes() {

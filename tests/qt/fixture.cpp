@@ -40,6 +40,9 @@ Session::Session() {
 }
 
 Session::~Session() {
+    // Recorded without returning: the windows must still go before the model does.
+    QTest::qVerify(watchdog.unexpected == 0, "watchdog.unexpected == 0",
+                   "a modal window opened that no test expected", __FILE__, __LINE__);
     desktop.closeAllWindows();
     settle();
 }

@@ -13,6 +13,7 @@ class TypingTest : public QObject {
     void refusedKeysBeepAndChangeNothing_data();
     void refusedKeysBeepAndChangeNothing();
     void caretMovesAreCopiedIntoTheModel();
+    void mouseSelectionIsCopiedIntoTheModel();
     void modelSelectionIsShown();
     void arrowKeysReachKeyDown();
     void deleteAndBackspaceEditThroughTheModel();
@@ -110,6 +111,21 @@ void TypingTest::caretMovesAreCopiedIntoTheModel() {
     }
     QCOMPARE(session.desktop.beeps, 0);
     QCOMPARE(QString::fromStdString(session.form.V.text()), QStringLiteral("208"));
+}
+
+void TypingTest::mouseSelectionIsCopiedIntoTheModel() {
+    Session session;
+    auto* edit = session.widget<QLineEdit>("V");
+    const QPoint end(edit->width() - 4, edit->height() / 2);
+
+    QTest::mouseClick(edit, Qt::LeftButton, {}, end);
+    QCOMPARE(session.form.Form.focused(), &session.form.V);
+    QCOMPARE(session.form.V.selStart(), 3);
+    QCOMPARE(session.form.V.selLength(), 0);
+
+    QTest::mouseDClick(edit, Qt::LeftButton, {}, end);
+    QCOMPARE(session.form.V.selStart(), 0);
+    QCOMPARE(session.form.V.selLength(), 3);
 }
 
 void TypingTest::modelSelectionIsShown() {
