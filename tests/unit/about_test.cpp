@@ -84,7 +84,7 @@ TEST(About, OnlyTheButtonAndTheBackgroundCloseIt) {
         {"Label3", false, nullptr},
         {"Label4", false, nullptr},
         {"LabelWeb", false, "https://www.example.com/quellora"},
-        {"LabelMail", false, "Mailto:quellora@example.com"},
+        {"LabelMail", false, "Mailto:qa@example.com"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.clicked);
