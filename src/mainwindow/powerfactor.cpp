@@ -1,5 +1,5 @@
 // Power factor field and its spin button. The power factor is a single held in 0.01 to 1; an
-// unusable entry falls back to 0.85, a typical motor load. The spins step by hundredths and
+// unusable or out-of-range entry falls back to 0.85. The spins step by hundredths and
 // leave the range test to Factor_Change, which their write runs.
 #include <string>
 
