@@ -19,7 +19,8 @@ using controls::Kind;
 
 namespace {
 
-// Window-level keys that are not typed: they reach the model as key-down codes, or not at all.
+// Keys left to Qt: Tab moves the focus, which reaches the model as a person's move, and the
+// modifiers type nothing.
 bool passesUntouched(int key) {
     switch (key) {
         case Qt::Key_Tab:
@@ -58,7 +59,7 @@ std::vector<std::int16_t> typedCodes(const QKeyEvent& event, Qt::KeyboardModifie
         if (QChar::isHighSurrogate(unit) && i + 1 < text.size()) ++i;
         // With Control held only control characters are typed (Ctrl+digit types nothing).
         if (control && unit >= 32) continue;
-        // Outside the 8-bit range a character reaches the preview as "?", as in an ANSI window.
+        // A character outside the 8-bit range reaches the preview as "?".
         codes.push_back(static_cast<std::int16_t>(unit <= 0xff ? unit : u'?'));
     }
     return codes;

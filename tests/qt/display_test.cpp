@@ -52,6 +52,7 @@ class DisplayTest : public QObject {
     void tickIsSkippedWhileAMessageBoxIsOpen();
     void unexpectedMessageBoxIsClosedByTheWatchdog();
     void aboutWindowComesAndGoes();
+    void aboutOpensWhereThePersonMovedTheWindow();
     void addressesGoToTheDefaultHandlers();
     void screenSizeIsInTwips();
 };
@@ -210,6 +211,19 @@ void DisplayTest::aboutWindowComesAndGoes() {
     QTest::mouseClick(session.widget<QPushButton>("Command3D2"), Qt::LeftButton);
     QVERIFY(session.form.about() != nullptr);
     QVERIFY(session.desktop.widgetOf(session.form.about()->Form)->isVisible());
+}
+
+void DisplayTest::aboutOpensWhereThePersonMovedTheWindow() {
+    Session session;
+    const controls::Rect before = session.form.Form.geometry();
+    session.top()->move(50, 60);
+    QTRY_COMPARE(session.form.Form.geometry().left, 750);
+    QCOMPARE(session.form.Form.geometry().top, 900);
+    QCOMPARE(session.form.Form.width(), before.width);
+
+    QTest::mouseClick(session.widget<QPushButton>("Command3D2"), Qt::LeftButton);
+    QVERIFY(session.form.about() != nullptr);
+    QCOMPARE(session.desktop.widgetOf(session.form.about()->Form)->pos(), QPoint(50, 60));
 }
 
 void DisplayTest::addressesGoToTheDefaultHandlers() {
