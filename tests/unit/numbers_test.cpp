@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "calc/numbers.h"
+#include "support/exactdecimal.h"
 
 namespace {
 
@@ -348,157 +349,13 @@ TEST(Numbers, NonFiniteValuesNeverShowAsInfinityOrNaN) {
     EXPECT_EQ(calc::format(-kInf, "#,##0"), "-179,769,313,486,232" + repeat(",000", 98));
 }
 
-// An exact reference for the randomized checks. It never touches to_chars: the decimal expansion of
-// a double is written out from its bits with whole-number arithmetic, and both roundings are done
-// on 64-bit integers.
-
-std::string digitsOf(std::uint64_t v) {
-    std::string digits;
-    do {
-        digits.insert(digits.begin(), static_cast<char>('0' + v % 10));
-        v /= 10;
-    } while (v != 0);
-    return digits;
-}
-
-std::uint64_t wholeOf(const std::string& digits) {
-    std::uint64_t v = 0;
-    for (char c : digits) v = v * 10 + static_cast<std::uint64_t>(c - '0');
-    return v;
-}
-
-// A whole number in base-10^9 limbs, least significant first.
-class BigWhole {
-  public:
-    explicit BigWhole(std::uint64_t v) {
-        do {
-            limbs_.push_back(static_cast<std::uint32_t>(v % kBase));
-            v /= kBase;
-        } while (v != 0);
-    }
-    void multiply(std::uint32_t factor) {
-        std::uint64_t carry = 0;
-        for (std::uint32_t& limb : limbs_) {
-            const std::uint64_t product = std::uint64_t{limb} * factor + carry;
-            limb = static_cast<std::uint32_t>(product % kBase);
-            carry = product / kBase;
-        }
-        for (; carry != 0; carry /= kBase)
-            limbs_.push_back(static_cast<std::uint32_t>(carry % kBase));
-    }
-    std::string digits() const {
-        std::string text;
-        for (auto it = limbs_.rbegin(); it != limbs_.rend(); ++it) {
-            const std::string limb = digitsOf(*it);
-            text += (it == limbs_.rbegin() ? "" : std::string(9 - limb.size(), '0')) + limb;
-        }
-        return text;
-    }
-
-  private:
-    static constexpr std::uint32_t kBase = 1'000'000'000;
-    std::vector<std::uint32_t> limbs_;
-};
-
-// |x| = digits x 10^-scale, exactly.
-struct ExactDecimal {
-    std::string digits;
-    int scale = 0;
-};
-
-ExactDecimal exactDecimal(double x) {
-    if (x == 0) return {"0", 0};
-    int exponent = 0;
-    const double fraction = std::frexp(std::fabs(x), &exponent);
-    BigWhole whole(static_cast<std::uint64_t>(std::ldexp(fraction, 53)));
-    exponent -= 53;  // |x| = whole * 2^exponent
-    if (exponent >= 0) {
-        for (; exponent >= 30; exponent -= 30) whole.multiply(1u << 30);
-        whole.multiply(1u << exponent);
-        return {whole.digits(), 0};
-    }
-    // m * 2^-k = m * 5^k / 10^k
-    const int scale = -exponent;
-    int fives = scale;
-    for (; fives >= 13; fives -= 13) whole.multiply(1'220'703'125u);  // 5^13
-    for (; fives > 0; --fives) whole.multiply(5);
-    return {whole.digits(), scale};
-}
-
-// |x| rounded to `count` significant digits, halves to even: mantissa x 10^power.
-struct Significant {
-    std::uint64_t mantissa = 0;
-    int power = 0;
-};
-
-Significant roundSignificant(const ExactDecimal& exact, int count) {
-    const std::string& d = exact.digits;
-    if (d == "0") return {};
-    const int length = static_cast<int>(d.size());
-    if (length <= count) return {wholeOf(d), -exact.scale};
-    std::uint64_t head = wholeOf(d.substr(0, count));
-    const char next = d[count];
-    const bool restNonZero = d.find_first_not_of('0', count + 1) != std::string::npos;
-    if (next > '5' || (next == '5' && (restNonZero || head % 2 == 1))) ++head;
-    return {head, length - count - exact.scale};
-}
-
-// The rounded value in units of 10^-decimals, halves away from zero.
-std::string referenceUnits(const Significant& value, int decimals) {
-    const int shift = value.power + decimals;
-    if (value.mantissa == 0) return "0";
-    if (shift >= 0) return digitsOf(value.mantissa) + std::string(shift, '0');
-    if (-shift > 18) return "0";
-    std::uint64_t divisor = 1;
-    for (int i = 0; i < -shift; ++i) divisor *= 10;
-    const std::uint64_t remainder = value.mantissa % divisor;
-    return digitsOf(value.mantissa / divisor + (remainder >= divisor - remainder ? 1 : 0));
-}
-
-struct ReferenceMask {
-    const char* mask;
-    int decimals;
-    int keptDecimals;
-    bool point;
-    bool grouped;
-    bool zeroWhole;
-};
-
-std::string referenceFormat(double x, const ReferenceMask& m) {
-    std::string units = referenceUnits(roundSignificant(exactDecimal(x), 15), m.decimals);
-    if (static_cast<int>(units.size()) <= m.decimals)
-        units.insert(0, m.decimals + 1 - units.size(), '0');
-    std::string whole = units.substr(0, units.size() - m.decimals);
-    std::string fraction = units.substr(units.size() - m.decimals);
-    whole.erase(0, std::min(whole.find_first_not_of('0'), whole.size()));
-    if (whole.empty() && m.zeroWhole) whole = "0";
-    while (static_cast<int>(fraction.size()) > m.keptDecimals && fraction.back() == '0')
-        fraction.pop_back();
-    if (m.grouped)
-        for (int i = static_cast<int>(whole.size()) - 3; i > 0; i -= 3) whole.insert(i, ",");
-    std::string text = whole + (m.point ? "." + fraction : "");
-    if (std::signbit(x) && text.find_first_of("123456789") != std::string::npos)
-        text.insert(0, "-");
-    return text;
-}
-
-std::string referenceGeneral(double x, int count) {
-    const Significant value = roundSignificant(exactDecimal(x), count);
-    if (value.mantissa == 0) return "0";
-    std::string d = digitsOf(value.mantissa);
-    const int lead = value.power + static_cast<int>(d.size()) - 1;
-    d.erase(d.find_last_not_of('0') + 1);
-    std::string text = std::signbit(x) ? "-" : "";
-    if (lead >= count || lead <= -5) {
-        const std::string e = digitsOf(static_cast<std::uint64_t>(std::abs(lead)));
-        return text + d.substr(0, 1) + (d.size() > 1 ? "." + d.substr(1) : "") +
-               (lead < 0 ? "E-" : "E+") + (e.size() < 2 ? "0" : "") + e;
-    }
-    if (lead < 0) return text + "0." + std::string(-lead - 1, '0') + d;
-    if (static_cast<int>(d.size()) <= lead + 1)
-        return text + d + std::string(lead + 1 - d.size(), '0');
-    return text + d.substr(0, lead + 1) + "." + d.substr(lead + 1);
-}
+using exact::digitsOf;
+using exact::exactDecimal;
+using exact::referenceFormat;
+using exact::referenceGeneral;
+using exact::ReferenceMask;
+using exact::roundSignificant;
+using exact::Significant;
 
 // A fixed mix: any finite bit pattern, the range shown on screen, and decimal ties such as
 // 1.235 whose binary value lies just beside the tie.
