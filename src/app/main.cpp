@@ -1,6 +1,7 @@
 // Start-up: the Qt desktop, the event gate and the main window, then the event loop.
 #include <QApplication>
 
+#include "app/appicon.h"
 #include "app/firstframe.h"
 #include "app/titlebarclose.h"
 #include "controls/eventgate.h"
@@ -11,6 +12,8 @@ int main(int argc, char** argv) {
     app::markStart();
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quellora"));
+    QGuiApplication::setDesktopFileName(QLatin1String(app::kDesktopId));
+    QApplication::setWindowIcon(app::applicationIcon());
 
     platform::QtDesktop desktop;
     controls::EventGate gate;
