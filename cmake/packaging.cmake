@@ -18,6 +18,9 @@ set(CPACK_DEBIAN_PACKAGE_MAINTAINER "Quellora developers <quellora@example.com>"
 set(CPACK_DEBIAN_PACKAGE_SECTION science)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# The window is laid out in fixed units for Arial's metrics; fontconfig gives Liberation Sans,
+# which has them, for Arial.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS fonts-liberation)
 # quellora_26.1.0-1_amd64.deb, the name Debian's tools expect.
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_RELEASE 1)
