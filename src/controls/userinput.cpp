@@ -40,6 +40,13 @@ bool userType(TextBox& box, std::int16_t keyAscii) {
     });
 }
 
+bool userKeyPress(Window& window, std::int16_t keyAscii) {
+    return window.gate().run([&] {
+        std::int16_t code = keyAscii;
+        if (window.onKeyPress) window.onKeyPress(code);
+    });
+}
+
 bool userDelete(TextBox& box) {
     if (!acceptsInput(box)) return false;
     return box.window()->gate().run([&] {

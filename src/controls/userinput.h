@@ -21,6 +21,9 @@ bool userFocus(Control& control);
 // Focuses the box, then passes the character code through the key preview; what the preview
 // lets through is typed: Backspace (8) deletes, a printable character is inserted.
 bool userType(TextBox& box, std::int16_t keyAscii);
+// A character typed while a button, an option or no control has the focus: only the key
+// preview sees it, since there is nothing to edit.
+bool userKeyPress(Window& window, std::int16_t keyAscii);
 // The Delete key: no character is typed, so the key preview never sees it.
 bool userDelete(TextBox& box);
 // A key goes down in the focused box (Up 38, Down 40, ...).

@@ -160,7 +160,7 @@ bool InputRouter::eventFilter(QObject* watched, QEvent* event) {
             auto* edit = qobject_cast<QLineEdit*>(widget);
             controls::Control* control = binding_.controlOf(widget);
             if (edit == nullptr || control == nullptr || control->kind() != Kind::TextBox) {
-                return false;
+                return keyPressElsewhere(widget, control, static_cast<QKeyEvent*>(event));
             }
             return keyPress(edit, static_cast<controls::TextBox&>(*control),
                             static_cast<QKeyEvent*>(event));
@@ -193,6 +193,26 @@ bool InputRouter::eventFilter(QObject* watched, QEvent* event) {
         default:
             return false;
     }
+}
+
+// A button, an option or the bare window has the focus: the key preview still sees every typed
+// character and beeps at what it refuses; the key itself goes on to Qt, so Space and Enter
+// still press a focused button.
+bool InputRouter::keyPressElsewhere(QWidget* widget, controls::Control* control, QKeyEvent* event) {
+    if (control == nullptr && widget != binding_.topLevel()) return false;
+    if (passesUntouched(event->key()) || event->key() == Qt::Key_Up ||
+        event->key() == Qt::Key_Down || event->key() == Qt::Key_Delete ||
+        movesCaret(event->key())) {
+        return false;
+    }
+    const Qt::KeyboardModifiers modifiers =
+        event->modifiers() & ~(Qt::KeypadModifier | Qt::GroupSwitchModifier);
+    if (modifiers.testAnyFlags(Qt::AltModifier | Qt::MetaModifier)) return false;
+    for (const std::int16_t code : typedCodes(*event, modifiers)) {
+        if (!alive()) return true;
+        controls::userKeyPress(*binding_.window(), code);
+    }
+    return !alive();
 }
 
 bool InputRouter::keyPress(QLineEdit* edit, controls::TextBox& box, QKeyEvent* event) {

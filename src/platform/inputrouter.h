@@ -37,6 +37,7 @@ class InputRouter : public QObject {
   private:
     void connectControls();
     bool keyPress(QLineEdit* edit, controls::TextBox& box, QKeyEvent* event);
+    bool keyPressElsewhere(QWidget* widget, controls::Control* control, QKeyEvent* event);
     bool lineEditMouse(QLineEdit* edit, controls::TextBox& box, QMouseEvent* event);
     void hover(QWidget* watched, QMouseEvent* event);
     bool backgroundClick(QWidget* watched, QMouseEvent* event);

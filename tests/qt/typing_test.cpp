@@ -1,6 +1,7 @@
 // Keys typed into the real line edits reach the text only through the model's key preview.
 #include <QClipboard>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QTest>
 
 #include "fixture.h"
@@ -18,6 +19,7 @@ class TypingTest : public QObject {
     void arrowKeysReachKeyDown();
     void deleteAndBackspaceEditThroughTheModel();
     void focusFromTabReachesTheModelAndCodeFocusIsNotEchoed();
+    void keysOnAButtonPassTheKeyPreviewToo();
 };
 
 void TypingTest::digitsReachTheModel() {
@@ -203,6 +205,18 @@ void TypingTest::focusFromTabReachesTheModelAndCodeFocusIsNotEchoed() {
     QCOMPARE(QApplication::focusWidget(), session.widget<QLineEdit>("W"));
     QCOMPARE(events, 0);
     QCOMPARE(form.Form.focused(), &form.W);
+}
+
+// The key preview sees what is typed anywhere in the window, not only in the fields.
+void TypingTest::keysOnAButtonPassTheKeyPreviewToo() {
+    Session session;
+    auto* button = session.widget<QPushButton>("Trbutton");
+    QVERIFY(button != nullptr);
+    session.focus(button);
+    QTest::keyClick(button, Qt::Key_X);
+    QTest::keyClick(button, Qt::Key_5);
+    QCOMPARE(session.desktop.beeps, 1);
+    QCOMPARE(session.form.Form.width(), 4790);
 }
 
 QUELLORA_QT_TEST_MAIN(TypingTest)
