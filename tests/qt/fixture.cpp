@@ -8,7 +8,14 @@
 void TestDesktop::messageBox(std::string_view text, std::string_view title,
                              controls::MessageStyle style) {
     messages.emplace_back(text);
+    titles.emplace_back(title);
+    styles.push_back(style);
     if (realMessageBoxes) QtDesktop::messageBox(text, title, style);
+}
+
+void TestDesktop::openAddress(std::string_view address) {
+    opened.emplace_back(address);
+    if (realAddresses) QtDesktop::openAddress(address);
 }
 
 void TestDesktop::endProgram() {

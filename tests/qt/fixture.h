@@ -19,12 +19,16 @@ class TestDesktop : public platform::QtDesktop {
     void messageBox(std::string_view text, std::string_view title,
                     controls::MessageStyle style) override;
     void beep() override { ++beeps; }
-    void openAddress(std::string_view address) override { opened.emplace_back(address); }
+    void openAddress(std::string_view address) override;
     void endProgram() override;
 
     // Message boxes are recorded; a test that needs the real modal box turns this on.
     bool realMessageBoxes = false;
     std::vector<std::string> messages;
+    std::vector<std::string> titles;  // one for each message
+    std::vector<controls::MessageStyle> styles;
+    // Addresses are recorded; a test that intercepts the default handlers turns this on.
+    bool realAddresses = false;
     int beeps = 0;
     std::vector<std::string> opened;
     bool ended = false;
