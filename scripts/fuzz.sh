@@ -31,14 +31,28 @@ for name in "$@"; do
   corpus="$work/$name"
   mkdir -p "$corpus"
   if [[ -d tests/fuzz/corpus/$name ]]; then cp -R "tests/fuzz/corpus/$name/." "$corpus/"; fi
+  # The event fuzzer starts from the scenario files, each once at the keyboard ("t") and once
+  # with pasting allowed ("s"): its first byte chooses the mode.
+  if [[ $name == event ]]; then
+    for file in tests/scenarios/*.scn; do
+      base=$(basename "$file" .scn)
+      { printf t; cat "$file"; } >"$corpus/t-$base"
+      { printf s; cat "$file"; } >"$corpus/s-$base"
+    done
+  fi
+  options=()
+  if [[ -f tests/fuzz/$name.dict ]]; then options+=("-dict=tests/fuzz/$name.dict"); fi
   log="$work/$name.log"
   if ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
     "build/fuzz/tests/fuzz/quellora-fuzz-$name" -max_total_time="$seconds" -timeout=10 \
-    -print_final_stats=1 -artifact_prefix="$findings/$name-" "$corpus" >"$log" 2>&1; then
+    -print_final_stats=1 -artifact_prefix="$findings/$name-" "${options[@]}" "$corpus" \
+    >"$log" 2>&1; then
     passed=$((passed + 1))
     runs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log")
     coverage=$(sed -n -E 's/^#[0-9]+[[:space:]]+DONE .*(cov: [0-9]+ ft: [0-9]+).*/\1/p' "$log")
     echo "$name: passed, $runs runs in $seconds s, $coverage"
+    # A fuzzer may count its work in its own terms ("event fuzzer: N actions in M inputs").
+    grep -E '^[a-z]+ fuzzer: [0-9]+ ' "$log" | tail -n 1 || true
   else
     failed=$((failed + 1))
     echo "$name: FAILED"

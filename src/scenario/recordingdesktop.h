@@ -2,6 +2,7 @@
 // address and window shown is recorded for the scenario runner, the fuzzer and the tests.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -17,7 +18,7 @@ struct Message {
 };
 
 class RecordingDesktop : public controls::Desktop {
-public:
+  public:
     // 1024 x 768 pixels at 15 twips a pixel.
     explicit RecordingDesktop(controls::ScreenSize screen = {15360, 11520}) : screen_(screen) {}
 
@@ -37,7 +38,11 @@ public:
     std::vector<controls::Window*> shownWindows;  // every show, repeated ones included
     std::vector<controls::Window*> unloadedWindows;
 
-private:
+    // Runs while a box is open, after it was recorded and before it is answered: on screen the
+    // event loop keeps turning under a modal box, so a check can try what a timer would do then.
+    std::function<void(const Message&)> whileOpen;
+
+  private:
     controls::ScreenSize screen_;
 };
 
