@@ -1,6 +1,8 @@
 #include "app/firstframe.h"
 
+#ifdef __linux__
 #include <unistd.h>
+#endif
 #include <QCoreApplication>
 #include <QEvent>
 #include <QFile>
@@ -20,6 +22,9 @@ std::chrono::steady_clock::time_point mainStart;
 // Milliseconds since the kernel started this process (field 22 of /proc/self/stat, in clock
 // ticks since boot), so that loading the shared libraries is counted too; -1 if unknown.
 long long processAgeMs() {
+#ifndef __linux__
+    return -1;  // only Linux tells a process when it started
+#else
     QFile stat(QStringLiteral("/proc/self/stat"));
     if (!stat.open(QIODevice::ReadOnly)) return -1;
     const QByteArray line = stat.readAll();
@@ -39,6 +44,7 @@ long long processAgeMs() {
     if (perSecond <= 0) return -1;
     const long long nowMs = static_cast<long long>(now.tv_sec) * 1000 + now.tv_nsec / 1000000;
     return nowMs - static_cast<long long>(ticks) * 1000 / perSecond;
+#endif
 }
 
 std::string number(long long value) {

@@ -121,9 +121,12 @@ std::string exponentText(int exponent) {
     char buffer[16];
     const auto result =
         std::to_chars(buffer, buffer + sizeof buffer, exponent < 0 ? -exponent : exponent);
-    std::string digits(buffer, result.ptr);
-    if (digits.size() < 2) digits.insert(0, "0");
-    return (exponent < 0 ? "E-" : "E+") + digits;
+    // At least two exponent digits.
+    const std::string_view digits(buffer, static_cast<std::size_t>(result.ptr - buffer));
+    std::string text = exponent < 0 ? "E-" : "E+";
+    if (digits.size() < 2) text += '0';
+    text += digits;
+    return text;
 }
 
 // Digits rounded to the precision of the type; exponent form from `exponentFrom` up and from
