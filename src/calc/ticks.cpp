@@ -36,13 +36,17 @@ const char* currentMask(double x) {
     return "###,###";
 }
 
+// Once per excursion above the limit.
+void flagSecondaryOverflow(CalcState& s, TickView& v) {
+    if (s.SecondaryOverflow != 0) return;
+    s.SecondaryOverflow = 1;
+    v.A2.setForeColor(controls::kRed);
+    v.A2M.setForeColor(controls::kRed);
+    rangeMessage(v);
+}
+
 void secondaryOverflowCheck(CalcState& s, TickView& v) {
-    if (s.PercentSecondaryCurrent > kSecondaryLimit && s.SecondaryOverflow == 0) {
-        s.SecondaryOverflow = 1;
-        v.A2.setForeColor(controls::kRed);
-        v.A2M.setForeColor(controls::kRed);
-        rangeMessage(v);
-    }
+    if (s.PercentSecondaryCurrent > kSecondaryLimit) flagSecondaryOverflow(s, v);
     if (s.PercentSecondaryCurrent < kSecondaryLimit && s.SecondaryOverflow == 1) {
         s.SecondaryOverflow = 0;
         v.A2.setForeColor(controls::kBlack);
@@ -60,8 +64,16 @@ void secondaryStep(CalcState& s, TickView& v, Variant variant) {
         v.Factor.setText("1");
         v.Factor.setEnabled(false);
         v.PFS.setVisible(false);
-        s.SecondaryCurrent = s.Current * s.Voltage / s.SecondaryVoltage;
-        s.PercentSecondaryCurrent = static_cast<double>(s.SecondaryPercent) * s.SecondaryCurrent;
+        const double current = s.Current * s.Voltage / s.SecondaryVoltage;
+        const double percent = static_cast<double>(s.SecondaryPercent) * current;
+        // A secondary voltage so small that the quotient leaves the double range is out of
+        // range like any percentage above the limit; the figures stay as they were.
+        if (!std::isfinite(percent)) {
+            flagSecondaryOverflow(s, v);
+            return;
+        }
+        s.SecondaryCurrent = current;
+        s.PercentSecondaryCurrent = percent;
     } else if (s.SecondaryVoltage == 0) {
         s.SecondaryCurrent = 0;
         s.PercentSecondaryCurrent = 0;
@@ -85,8 +97,14 @@ void shortCircuitStep(CalcState& s, TickView& v) {
         const double perUnit = 100 / static_cast<double>(s.Impedance);
         // 1.5: a line-to-neutral fault of a centre-tapped single-phase transformer.
         const double current = v.SPh.value() ? s.SecondaryCurrent * 1.5 : s.SecondaryCurrent;
-        s.ShortCircuitCurrent = wholePart(perUnit * current + s.SecondaryCurrent * 4);
-        v.Label6.setCaption(generalText(wholePart(s.ShortCircuitCurrent - s.SecondaryCurrent * 4)));
+        const double estimate = wholePart(perUnit * current + s.SecondaryCurrent * 4);
+        // Beyond the double range (a secondary current in the hundreds of digits) the estimate
+        // keeps its last figures rather than turn infinite.
+        if (std::isfinite(estimate)) {
+            s.ShortCircuitCurrent = estimate;
+            v.Label6.setCaption(
+                generalText(wholePart(s.ShortCircuitCurrent - s.SecondaryCurrent * 4)));
+        }
     }
     v.Fault.setCaption(format(s.ShortCircuitCurrent, "#,##0"));
 }
@@ -102,6 +120,9 @@ void powerOverflow(CalcState& s, TickView& v) {
         } else if (v.TPh.value()) {
             s.Current = s.Power / (s.Voltage * kRoot3 * static_cast<double>(s.PowerFactor)) - 1;
         }
+        // A voltage so small that the quotient leaves the double range: the current is held at
+        // its cap, as the current tick holds it.
+        if (!std::isfinite(s.Current)) s.Current = kCurrentCap;
     }
     v.A.setText(format(s.Current, "#,###,###,###"));
     v.W.setText(format(s.Power, "###,###,###,###"));
