@@ -3,6 +3,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QTest>
+#include <utility>
 
 #include "calc/messages.h"
 #include "fixture.h"
