@@ -84,6 +84,13 @@ void AboutForm::applyLayout() {
     }
     Command3.setFont(Font{"MS Sans Serif", 8.25, true, false});
 
+    // For screen readers: the two links say what they are; the texts are named by themselves.
+    LabelWeb.setAccessibleName("Website");
+    LabelWeb.setAccessibleDescription("Click to open it in the web browser.");
+    LabelMail.setAccessibleName("E-mail address");
+    LabelMail.setAccessibleDescription("Click to write to it.");
+    Command3.setAccessibleDescription("Closes this window.");
+
     Command3.setTabIndex(0);
     for (controls::Label* label : {&Label1, &LabelWeb, &Label3, &LabelMail, &Label2, &Label4}) {
         label->setTabStop(false);

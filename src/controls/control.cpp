@@ -74,6 +74,18 @@ void Control::setCaption(std::string caption) {
     notify(Property::Caption);
 }
 
+void Control::setAccessibleName(std::string name) {
+    if (name == accessibleName_) return;
+    accessibleName_ = std::move(name);
+    notify(Property::AccessibleName);
+}
+
+void Control::setAccessibleDescription(std::string description) {
+    if (description == accessibleDescription_) return;
+    accessibleDescription_ = std::move(description);
+    notify(Property::AccessibleDescription);
+}
+
 Label::Label(std::string name, Control* container, Rect geometry, std::string caption)
     : Control(Kind::Label, std::move(name), container, geometry) {
     setCaption(std::move(caption));
@@ -111,6 +123,11 @@ void OptionButton::setValue(bool value) {
 
 SpinButton::SpinButton(std::string name, Control* container, Rect geometry)
     : Control(Kind::SpinButton, std::move(name), container, geometry) {}
+
+void SpinButton::setArrowNames(std::string up, std::string down) {
+    upName_ = std::move(up);
+    downName_ = std::move(down);
+}
 
 Timer::Timer(std::string name, Control* container, int intervalMs, bool enabled)
     : Control(Kind::Timer, std::move(name), container, Rect{}), interval_(intervalMs) {

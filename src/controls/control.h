@@ -59,6 +59,8 @@ enum class Property {
     Value,
     Focus,
     Shown,
+    AccessibleName,
+    AccessibleDescription,
 };
 
 class Control;
@@ -111,6 +113,14 @@ class Control {
     const std::string& caption() const { return caption_; }
     void setCaption(std::string caption);
 
+    // What a screen reader says of the control, written for the person using it: a name
+    // ("System voltage, volts") and, where it helps, a longer description. An empty name
+    // leaves the control named by its caption.
+    const std::string& accessibleName() const { return accessibleName_; }
+    void setAccessibleName(std::string name);
+    const std::string& accessibleDescription() const { return accessibleDescription_; }
+    void setAccessibleDescription(std::string description);
+
     std::function<void()> onClick;
     std::function<void()> onMouseMove;
 
@@ -134,6 +144,8 @@ class Control {
     Font font_;
     Align alignment_ = Align::Left;
     std::string caption_;
+    std::string accessibleName_;
+    std::string accessibleDescription_;
 };
 
 class Label : public Control {
@@ -141,9 +153,14 @@ class Label : public Control {
     Label(std::string name, Control* container, Rect geometry, std::string caption);
     bool wordWrap() const { return wordWrap_; }
     void setWordWrap(bool wrap) { wordWrap_ = wrap; }
+    // A note whose new captions a screen reader should hear without being asked; fixed before
+    // the window is shown.
+    bool live() const { return live_; }
+    void setLive(bool live) { live_ = live; }
 
   private:
     bool wordWrap_ = false;
+    bool live_ = false;
 };
 
 class Frame : public Control {
@@ -174,6 +191,16 @@ class SpinButton : public Control {
     SpinButton(std::string name, Control* container, Rect geometry);
     std::function<void()> onSpinUp;
     std::function<void()> onSpinDown;
+
+    // The accessible names of the two arrows ("Step system voltage up"); fixed before the
+    // window is shown.
+    const std::string& upName() const { return upName_; }
+    const std::string& downName() const { return downName_; }
+    void setArrowNames(std::string up, std::string down);
+
+  private:
+    std::string upName_;
+    std::string downName_;
 };
 
 class Timer : public Control {

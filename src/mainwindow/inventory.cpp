@@ -65,8 +65,10 @@ MainForm::MainForm(controls::Desktop& desktop_, controls::EventGate& gate)
     TPh.setValue(true);
     applyLayout();
     wireEvents();
+    describeForAccessibility();
     gate.afterEvent = [this] {
         if (about_ != nullptr && about_->unloaded()) about_.reset();
+        describeHints();
     };
 }
 

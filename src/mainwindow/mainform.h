@@ -12,6 +12,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <string>
 
 #include "calc/state.h"
 #include "calc/ticks.h"
@@ -164,6 +165,23 @@ class MainForm {
     void centre();
     // A message box with the application's title unless the caller names one.
     void msgBox(std::string_view text, controls::MessageStyle style, std::string_view title = {});
+
+    // The note an area's pointer-move handler would write now, "" when it would write none, and
+    // the handlers' common body (hints.cpp).
+    std::string hintOf(const controls::Control& area) const;
+    void showHint(const controls::Control& area);
+    // Names and descriptions for screen readers (accessibility.cpp). The hint areas describe
+    // themselves with their hint, refreshed after every event when what it depends on changed.
+    void describeForAccessibility();
+    void describeHints();
+    struct HintInputs {
+        std::int16_t percentClicked = -1;
+        bool factorEnabled = false;
+        bool singlePhase = false;
+        bool threePhase = false;
+        std::string withoutMotors;
+    };
+    HintInputs describedHints_;
 
     calc::TickView tickView_;
     std::unique_ptr<AboutForm> about_;

@@ -7,6 +7,7 @@
 #include <QRadioButton>
 
 #include "controls/window.h"
+#include "platform/accessibility.h"
 #include "platform/spinwidget.h"
 
 namespace platform {
@@ -25,6 +26,7 @@ QLineEdit* createLineEdit(QWidget* parent) {
 
 QLabel* createLabel(QWidget* parent) {
     auto* label = new QLabel(parent);
+    markModelLabel(label);
     label->setTextFormat(Qt::PlainText);
     label->setTextInteractionFlags(Qt::NoTextInteraction);
     return label;
@@ -33,6 +35,7 @@ QLabel* createLabel(QWidget* parent) {
 // The model decides which option of a frame is selected.
 QRadioButton* createOption(QWidget* parent) {
     auto* option = new QRadioButton(parent);
+    markModelOption(option);
     option->setAutoExclusive(false);
     return option;
 }

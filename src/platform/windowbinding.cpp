@@ -8,8 +8,10 @@
 #include <QSignalBlocker>
 #include <algorithm>
 
+#include "platform/accessibility.h"
 #include "platform/inputrouter.h"
 #include "platform/look.h"
+#include "platform/spinwidget.h"
 #include "platform/textindex.h"
 #include "platform/widgetfactory.h"
 
@@ -36,6 +38,7 @@ WindowBinding::WindowBinding(controls::Window& window,
       closeRequested_(std::move(closeRequested)),
       dpi_(screenDpi()),
       top_(createWindowWidget(window)) {
+    installAccessibility();
     build();
     router_ = std::make_unique<InputRouter>(*this);
     window_->setObserver(this);
@@ -81,7 +84,9 @@ void WindowBinding::showAll(controls::Control& control) {
     if (auto* label = qobject_cast<QLabel*>(widget)) {
         label->setAlignment(qtAlignment(control.alignment()));
         label->setWordWrap(static_cast<const controls::Label&>(control).wordWrap());
+        setLiveLabel(label, static_cast<const controls::Label&>(control).live());
     }
+    showAccessible(control);
     if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
         edit->setAlignment(qtAlignment(control.alignment()) & Qt::AlignHorizontal_Mask);
     }
@@ -190,6 +195,10 @@ void WindowBinding::changed(controls::Control& control, controls::Property prope
         case Property::Shown:
             // Showing and unloading arrive through the desktop.
             break;
+        case Property::AccessibleName:
+        case Property::AccessibleDescription:
+            showAccessible(control);
+            break;
     }
 }
 
@@ -232,6 +241,7 @@ void WindowBinding::showCaption(const controls::Control& control) {
             break;
         case Kind::Label:
             static_cast<QLabel*>(widget)->setText(caption);
+            announceLabelText(static_cast<QLabel*>(widget));
             // A wrapping label grows with its text.
             if (static_cast<const controls::Label&>(control).wordWrap()) showGeometry(control);
             break;
@@ -318,6 +328,24 @@ void WindowBinding::showGeometry(const controls::Control& control) {
         for (const controls::Control* child : window_->controls()) {
             if (child->container() == &control) showGeometry(*child);
         }
+    }
+}
+
+// An empty name leaves Qt's: a window's title, a button's or frame's caption, a label's text.
+void WindowBinding::showAccessible(const controls::Control& control) {
+    QWidget* widget = widgetOf(control);
+    if (widget == nullptr) return;
+    const QString name = QString::fromStdString(control.accessibleName());
+    if (widget->accessibleName() != name) widget->setAccessibleName(name);
+    const QString description = QString::fromStdString(control.accessibleDescription());
+    if (widget->accessibleDescription() != description) {
+        widget->setAccessibleDescription(description);
+    }
+    if (control.kind() == Kind::SpinButton) {
+        const auto& spin = static_cast<const controls::SpinButton&>(control);
+        auto* arrows = static_cast<SpinWidget*>(widget);
+        arrows->upButton()->setAccessibleName(QString::fromStdString(spin.upName()));
+        arrows->downButton()->setAccessibleName(QString::fromStdString(spin.downName()));
     }
 }
 

@@ -67,6 +67,7 @@ class WindowBinding : public QObject, public controls::Observer {
     void showColors(const controls::Control& control);
     void showGeometry(const controls::Control& control);
     void showTabOrder();
+    void showAccessible(const controls::Control& control);
     QPoint originTwips(const controls::Control& container) const;
 
     controls::Window* window_;
