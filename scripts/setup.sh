@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(cmake ninja-build g++ qt6-base-dev libgl-dev fonts-liberation)
 if [[ "${1:-run}" == test ]]; then
   packages+=(googletest libgtest-dev xvfb xauth clang libclang-rt-14-dev locales
-             desktop-file-utils appstream)
+             desktop-file-utils appstream libbenchmark-dev time)
 elif [[ "${1:-run}" == package ]]; then
   # dpkg-shlibdeps and file find the package's dependencies; Xvfb and xwininfo see it start.
   packages+=(dpkg-dev file xvfb xauth x11-utils)
