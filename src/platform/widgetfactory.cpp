@@ -1,6 +1,5 @@
 #include "platform/widgetfactory.h"
 
-#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -8,6 +7,7 @@
 
 #include "controls/window.h"
 #include "platform/accessibility.h"
+#include "platform/framewidget.h"
 #include "platform/spinwidget.h"
 
 namespace platform {
@@ -63,7 +63,7 @@ QWidget* createControlWidget(const controls::Control& control, QWidget* parent) 
     QWidget* widget = nullptr;
     switch (control.kind()) {
         case controls::Kind::Frame:
-            widget = new QGroupBox(parent);
+            widget = new FrameWidget(parent);
             break;
         case controls::Kind::Label:
             widget = createLabel(parent);
