@@ -3,6 +3,7 @@
 
 #include "app/appicon.h"
 #include "app/firstframe.h"
+#include "app/screenshot.h"
 #include "app/titlebarclose.h"
 #include "controls/eventgate.h"
 #include "mainwindow/mainform.h"
@@ -22,6 +23,7 @@ int main(int argc, char** argv) {
     form.Form_Load();
     form.show();
     app::exitAfterFirstFrame(desktop.widgetOf(form.Form));
+    app::takeScreenshotIfAsked(desktop, form);
 
     const int result = QApplication::exec();
     // The widgets go while the model they mirror still exists.
