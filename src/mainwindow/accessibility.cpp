@@ -3,6 +3,9 @@
 // Descriptions say what it does where that is not obvious. The areas that explain themselves
 // in the note when the pointer passes over them carry that same note as their description, so
 // that it is reachable without a pointer.
+#include <string>
+#include <string_view>
+
 #include "mainwindow/mainform.h"
 
 namespace {
@@ -11,6 +14,9 @@ constexpr const char* kPercentDescription =
     "Changes the percentage: 125, 150, 167, 200, 300, 400 or 600 percent of the current.";
 constexpr const char* kSecondaryPercentDescription =
     "Changes the percentage: 125, 150, 167, 225, 250 or 300 percent of the secondary current.";
+constexpr std::string_view kSecondaryVoltageDescription =
+    "Type the secondary voltage of the transformer, or step through the standard voltages with "
+    "Up and Down.";
 
 void name(controls::Control& control, std::string name, std::string description = {}) {
     control.setAccessibleName(std::move(name));
@@ -20,6 +26,14 @@ void name(controls::Control& control, std::string name, std::string description 
 void nameSpin(controls::SpinButton& spin, const std::string& quantity) {
     spin.setAccessibleName("Steps of the " + quantity);
     spin.setArrowNames("Step " + quantity + " up", "Step " + quantity + " down");
+}
+
+// A field that a keyboard reaches inside a hint area also carries the area's note, since a
+// screen reader speaks the description of what takes the focus, not of the frame around it.
+std::string withNote(std::string_view description, const std::string& note) {
+    std::string text(description);
+    if (!note.empty()) text.append("\n").append(note);
+    return text;
 }
 
 }  // namespace
@@ -66,9 +80,7 @@ void MainForm::describeForAccessibility() {
     name(Command3D1, "Exit", "Ends the program.");
 
     name(Frame3D6, "Secondary transformer voltage");
-    name(V2, "Secondary voltage, volts",
-         "Type the secondary voltage of the transformer, or step through the standard voltages "
-         "with Up and Down.");
+    name(V2, "Secondary voltage, volts");
     nameSpin(V2S, "secondary voltage");
     name(Frame3D7, "Secondary current");
     name(A2, "Secondary current, amperes");
@@ -98,6 +110,7 @@ void MainForm::describeForAccessibility() {
     // Notes that depend on nothing.
     Form.setAccessibleDescription(hintOf(Form));
     ImpedFrame.setAccessibleDescription(hintOf(ImpedFrame));
+    Imped.setAccessibleDescription(withNote(Imped.accessibleDescription(), hintOf(ImpedFrame)));
     describeHints();
 }
 
@@ -121,5 +134,6 @@ void MainForm::describeHints() {
                                                            : percentHint);
     Frame3D4.setAccessibleDescription(hintOf(Frame3D4));
     Frame3D6.setAccessibleDescription(hintOf(Frame3D6));
+    V2.setAccessibleDescription(withNote(kSecondaryVoltageDescription, hintOf(Frame3D6)));
     SSFrame2.setAccessibleDescription(hintOf(SSFrame2));
 }

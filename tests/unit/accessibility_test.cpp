@@ -120,6 +120,16 @@ TEST(Accessibility, HintAreasDescribeThemselvesWithTheNoteTheyWouldWrite) {
                 EXPECT_EQ(description, "");
             }
         }
+        // The fields a keyboard reaches inside two of the areas end with the area's note.
+        for (const controls::TextBox* field : {&f.V2, &f.Imped}) {
+            SCOPED_TRACE(field->name());
+            const std::string& note = field->container()->accessibleDescription();
+            const std::string& own = field->accessibleDescription();
+            EXPECT_TRUE(note.empty()
+                            ? own.starts_with("Type ") && own.find('\n') == std::string::npos
+                            : own.starts_with("Type ") && own.ends_with("\n" + note))
+                << own;
+        }
     }
 }
 
