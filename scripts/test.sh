@@ -21,4 +21,4 @@ cmake --build --preset asan -j "$jobs"
 ctest --preset asan -j "$jobs"
 
 # A bounded run of each fuzzer from its seed corpus.
-scripts/fuzz.sh 30 numbers
+scripts/fuzz.sh 30 numbers event
