@@ -4,19 +4,15 @@
 
 #include "controls/userinput.h"
 #include "mainwindow/mainform.h"
-#include "scenario/recordingdesktop.h"
+#include "scenario/session.h"
 
 namespace {
 
+// A started main window, as a scenario file starts from it; ticked once so that W is shown.
 struct Calculator {
-    scenario::RecordingDesktop desktop;
-    controls::EventGate gate;
-    MainForm form{desktop, gate};
-    Calculator() {
-        form.Form_Load();
-        form.show();
-        controls::userTick(form.Timer1);
-    }
+    scenario::Session session;
+    MainForm& form = session.form();
+    Calculator() { controls::userTick(form.Timer1); }
 };
 
 void idleTick(benchmark::State& run) {

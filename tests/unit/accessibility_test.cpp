@@ -8,20 +8,13 @@
 
 #include "about/aboutform.h"
 #include "controls/userinput.h"
+#include "fieldsfixture.h"
 #include "mainwindow/mainform.h"
 #include "scenario/recordingdesktop.h"
 
 namespace {
 
-struct Calculator {
-    scenario::RecordingDesktop desktop;
-    controls::EventGate gate;
-    MainForm form{desktop, gate};
-    Calculator() {
-        form.Form_Load();
-        form.show();
-    }
-};
+using Calculator = StartedForm;
 
 class DescriptionCounter : public controls::Observer {
   public:
