@@ -14,7 +14,6 @@ int main(int argc, char** argv) {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quellora"));
     QGuiApplication::setDesktopFileName(QLatin1String(app::kDesktopId));
-    QApplication::setWindowIcon(app::applicationIcon());
 
     platform::QtDesktop desktop;
     controls::EventGate gate;
@@ -22,6 +21,7 @@ int main(int argc, char** argv) {
     app::routeTitleBarClose(desktop, form);
     form.Form_Load();
     form.show();
+    app::setIconAfterFirstFrame(desktop.widgetOf(form.Form));
     app::exitAfterFirstFrame(desktop.widgetOf(form.Form));
     app::takeScreenshotIfAsked(desktop, form);
 
