@@ -29,17 +29,6 @@ class PaintCounter : public QObject {
 
 }  // namespace
 
-// Receives the addresses QDesktopServices hands to the default handlers.
-class UrlSink : public QObject {
-    Q_OBJECT
-
-  public:
-    QList<QUrl> urls;
-
-  public slots:
-    void open(const QUrl& url) { urls.append(url); }
-};
-
 class DisplayTest : public QObject {
     Q_OBJECT
 

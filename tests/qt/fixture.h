@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QTimer>
+#include <QUrl>
 #include <QWidget>
 #include <string>
 #include <string_view>
@@ -46,6 +47,17 @@ class ModalWatchdog : public QObject {
 };
 
 // The program as main() starts it, shown and active.
+// Receives the addresses QDesktopServices hands to the default handlers.
+class UrlSink : public QObject {
+    Q_OBJECT
+
+  public:
+    QList<QUrl> urls;
+
+  public slots:
+    void open(const QUrl& url) { urls.append(url); }
+};
+
 class Session {
   public:
     Session();

@@ -90,17 +90,6 @@ const Move kTransformerMoves[] = {
     {"short-circuit result inside the frame", "Fault", {5, 5}, "Fault", 0, "", ""},
 };
 
-// Receives the addresses QDesktopServices hands to the default handlers.
-class UrlSink : public QObject {
-    Q_OBJECT
-
-  public:
-    QList<QUrl> urls;
-
-  public slots:
-    void open(const QUrl& url) { urls.append(url); }
-};
-
 const char* const kSchemes[] = {"mailto", "http", "https"};
 
 }  // namespace
