@@ -3,6 +3,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh run
-cmake --preset dev >/dev/null
-cmake --build --preset dev --target quellora
-exec build/dev/src/app/quellora "$@"
+# The program alone: running it needs none of the test tools.
+cmake --preset app >/dev/null
+cmake --build --preset app --target quellora
+exec build/app/src/app/quellora "$@"
