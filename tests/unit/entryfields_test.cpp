@@ -111,7 +111,8 @@ std::string snapshot(StartedForm& f) {
     }
     s += "VA=" + m.VA.caption() + " A1=" + m.A1.caption();
     s += " U=" + exact(m.state.Voltage) + " I=" + exact(m.state.Current) +
-         " P=" + exact(m.state.Power) + " PF=" + exact(m.state.PowerFactor);
+         " P=" + exact(m.state.Power) + " PF=" + exact(m.state.PowerFactor) +
+         " U2=" + exact(m.state.SecondaryVoltage) + " Z=" + exact(m.state.Impedance);
     s += " timers=" + std::to_string(m.Timer1.enabled()) + std::to_string(m.Timer2.enabled());
     s += " focus=" + (m.Form.focused() != nullptr ? m.Form.focused()->name() : "none");
     s += " messages=" + std::to_string(f.desktop.messages.size());
@@ -123,10 +124,9 @@ TEST(ArrowKeys, ActExactlyAsTheSpinButtonBesideTheField) {
         controls::TextBox MainForm::*box;
         controls::SpinButton MainForm::*spin;
     } fields[] = {
-        {&MainForm::V, &MainForm::VS},
-        {&MainForm::A, &MainForm::AS},
-        {&MainForm::W, &MainForm::PS},
-        {&MainForm::Factor, &MainForm::PFS},
+        {&MainForm::V, &MainForm::VS},   {&MainForm::A, &MainForm::AS},
+        {&MainForm::W, &MainForm::PS},   {&MainForm::Factor, &MainForm::PFS},
+        {&MainForm::V2, &MainForm::V2S}, {&MainForm::Imped, &MainForm::ImpSpin},
     };
     for (const auto& field : fields) {
         for (const bool up : {true, false}) {
@@ -150,6 +150,8 @@ TEST(ArrowKeys, OtherKeysDoNothingAndNoKeyIsConsumed) {
         f.form.A_KeyDown(key, 0);
         f.form.W_KeyDown(key, 0);
         f.form.Factor_KeyDown(key, 0);
+        f.form.V2_KeyDown(key, 0);
+        f.form.Imped_KeyDown(key, 0);
     }
     EXPECT_EQ(snapshot(f), before);
     for (std::int16_t key : {controls::kKeyUp, controls::kKeyDown}) {
@@ -158,6 +160,8 @@ TEST(ArrowKeys, OtherKeysDoNothingAndNoKeyIsConsumed) {
         f.form.A_KeyDown(key, 0);
         f.form.W_KeyDown(key, 0);
         f.form.Factor_KeyDown(key, 0);
+        f.form.V2_KeyDown(key, 0);
+        f.form.Imped_KeyDown(key, 0);
         EXPECT_EQ(key, pressed);
     }
 }

@@ -207,15 +207,4 @@ TEST(ImpedanceField, LeavingAnEmptiedFieldHoldsTheValueInUse) {
     EXPECT_EQ(f.desktop.messages.size(), 1U);
 }
 
-TEST(ImpedanceField, ArrowKeysStepOnce) {
-    StartedForm f;
-    controls::userKeyDown(f.form.Imped, controls::kKeyUp);
-    EXPECT_EQ(f.form.Imped.text(), "1.6");
-    controls::userKeyDown(f.form.Imped, controls::kKeyDown);
-    controls::userKeyDown(f.form.Imped, controls::kKeyDown);
-    EXPECT_EQ(f.form.Imped.text(), "1.4");
-    controls::userKeyDown(f.form.Imped, 39);  // Right arrow: nothing
-    EXPECT_EQ(f.form.Imped.text(), "1.4");
-}
-
 }  // namespace

@@ -149,17 +149,6 @@ TEST(SecondaryVoltageSpin, StepsTheVoltageTakenNotTheTextShown) {
     EXPECT_EQ(f.form.V2.text(), "600");
 }
 
-TEST(SecondaryVoltageSpin, ArrowKeysInTheFieldStepOnce) {
-    StartedForm f;
-    controls::userKeyDown(f.form.V2, controls::kKeyUp);
-    EXPECT_EQ(f.form.V2.text(), "240");
-    controls::userKeyDown(f.form.V2, controls::kKeyDown);
-    controls::userKeyDown(f.form.V2, controls::kKeyDown);
-    EXPECT_EQ(f.form.V2.text(), "208");
-    controls::userKeyDown(f.form.V2, 37);  // Left arrow: nothing
-    EXPECT_EQ(f.form.V2.text(), "208");
-}
-
 TEST(SecondaryVoltageField, TakesResetsOrClampsTheText) {
     const struct {
         const char* pasted;
