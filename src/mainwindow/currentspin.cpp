@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <limits>
 
+#include "calc/formulas.h"
 #include "calc/messages.h"
 #include "calc/numbers.h"
 #include "mainwindow/mainform.h"
@@ -21,7 +22,6 @@ using spins::tenths;
 using spins::to;
 
 constexpr double kSmallest = 0.000000001;
-constexpr double kLimit = 100'000'000;
 
 // From one ampere up; the way down keeps tenths up to 15, the way up only up to 10.
 constexpr Row kDownFromOne[] = {
@@ -58,8 +58,7 @@ double stepped(std::span<const spins::Row> rows, double current) {
 
 // Each write runs A_Change, which reads the shown text back into Current.
 void MainForm::AS_SpinDown() {
-    Timer2.setEnabled(false);
-    Timer1.setEnabled(true);
+    derive(calc::Quantity::Power);
     double& current = state.Current;
     if (current >= 1) {
         current = stepped(kDownFromOne, current);
@@ -88,9 +87,8 @@ void MainForm::AS_SpinDown() {
 }
 
 void MainForm::AS_SpinUp() {
-    Timer2.setEnabled(false);
-    Timer1.setEnabled(true);
-    if (state.Current >= kLimit) {
+    derive(calc::Quantity::Power);
+    if (state.Current >= calc::kCurrentLimit) {
         msgBox(calc::kRangeMessageAlt, controls::MessageStyle::Exclamation, calc::kOutOfRangeTitle);
         // A_Change reads it back, and the step below takes 99,999,999 up to the limit itself.
         A.setText("99999999");

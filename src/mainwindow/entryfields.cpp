@@ -3,6 +3,7 @@
 // is left. Clearing either field clears the power.
 #include <string>
 
+#include "calc/formulas.h"
 #include "calc/messages.h"
 #include "calc/numbers.h"
 #include "controls/userinput.h"
@@ -19,13 +20,6 @@ bool holdsNumber(const std::string& text) {
     return !text.empty() && text != "." && calc::isNumeric(text);
 }
 
-// Small currents keep their digits; from 100 on the whole amperes are enough.
-const char* percentCurrentMask(double x) {
-    if (x < 1) return "0.##########";
-    if (x < 100) return "##.00";
-    return "###,###";
-}
-
 }  // namespace
 
 void MainForm::V_Change() {
@@ -37,8 +31,7 @@ void MainForm::V_Change() {
         return;
     }
     state.Voltage = calc::toDouble(text);
-    Timer2.setEnabled(false);
-    Timer1.setEnabled(true);
+    derive(calc::Quantity::Power);
     if (state.Voltage >= kVoltageLimit) {
         msgBox(calc::kRangeMessage, controls::MessageStyle::Exclamation, calc::kAppTitle);
         state.Voltage = kVoltageCap;
@@ -49,8 +42,7 @@ void MainForm::V_Change() {
 
 void MainForm::V_GotFocus() {
     V.setSelection(0, V.length());
-    Timer2.setEnabled(false);
-    Timer1.setEnabled(true);
+    derive(calc::Quantity::Power);
 }
 
 void MainForm::V_KeyDown(std::int16_t& KeyCode, std::int16_t /*Shift*/) {
@@ -76,7 +68,7 @@ void MainForm::A_Change() {
         W.setText("0");
     }
     state.PercentCurrent = static_cast<double>(state.CurrentPercent) * state.Current;
-    A1.setCaption(calc::format(state.PercentCurrent, percentCurrentMask(state.PercentCurrent)));
+    A1.setCaption(calc::format(state.PercentCurrent, calc::currentMask(state.PercentCurrent)));
 }
 
 void MainForm::A_GotFocus() {
@@ -86,8 +78,7 @@ void MainForm::A_GotFocus() {
     } else {
         A.setSelection(0, A.length());
     }
-    Timer2.setEnabled(false);
-    Timer1.setEnabled(true);
+    derive(calc::Quantity::Power);
 }
 
 void MainForm::A_KeyDown(std::int16_t& KeyCode, std::int16_t /*Shift*/) {

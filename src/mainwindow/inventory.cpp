@@ -59,9 +59,7 @@ MainForm::MainForm(controls::Desktop& desktop_, controls::EventGate& gate)
       Fault("Fault", &SSFrame2, Rect{150, 280, 2300, 300}, "10.0"),
       Label10("Label10", &SSFrame2, Rect{2500, 280, 560, 300}, "SCA"),
       Label5("Label5", &Form, Rect{255, 4035, 7650, 1170}, ""),
-      Label6("Label6", &Form, Rect{255, 5544, 1500, 255}, "Label6"),
-      tickView_{Form, V,     A,      W,   Factor, PFS,    Wzor,   A2,
-                A2M,  Fault, Label6, SPh, TPh,    Timer1, Timer2, desktop} {
+      Label6("Label6", &Form, Rect{255, 5544, 1500, 255}, "Label6") {
     TPh.setValue(true);
     applyLayout();
     wireEvents();

@@ -1,9 +1,10 @@
-// Start-up, the key filter, Exit, About and the two timers of the main window.
+// Start-up, the modes, the key filter, Exit and About of the main window.
 #include "mainwindow/mainform.h"
 
 #include "about/aboutform.h"
 #include "calc/messages.h"
 #include "calc/numbers.h"
+#include "controls/userinput.h"
 
 using calc::generalText;
 
@@ -51,6 +52,20 @@ void MainForm::show() {
     }
 }
 
+// Power mode stops Timer2 before starting Timer1, current mode the other way round, so that
+// the two never run together.
+void MainForm::derive(calc::Quantity quantity) {
+    const bool power = quantity == calc::Quantity::Power;
+    (power ? Timer2 : Timer1).setEnabled(false);
+    (power ? Timer1 : Timer2).setEnabled(true);
+}
+
+calc::Phase MainForm::phase() const {
+    if (SPh.value()) return calc::Phase::Single;
+    if (TPh.value()) return calc::Phase::Three;
+    return calc::Phase::Neither;
+}
+
 void MainForm::centre() {
     const controls::ScreenSize screen = desktop.screenSize();
     Form.move(calc::roundToInt32(static_cast<double>(screen.width) - Form.width()) / 2,
@@ -63,7 +78,8 @@ void MainForm::msgBox(std::string_view text, controls::MessageStyle style, std::
 
 // Only digits, "." and Backspace may be typed anywhere in the window.
 void MainForm::Form_KeyPress(std::int16_t& KeyAscii) {
-    const bool accepted = KeyAscii == 8 || KeyAscii == 46 || (KeyAscii >= 48 && KeyAscii <= 57);
+    const bool accepted =
+        KeyAscii == controls::kBackspace || KeyAscii == '.' || (KeyAscii >= '0' && KeyAscii <= '9');
     if (!accepted) {
         KeyAscii = 0;
         desktop.beep();
@@ -82,12 +98,4 @@ void MainForm::Command3D2_Click() {
         about_->Form_Load();
     }
     about_->show();
-}
-
-void MainForm::Timer1_Timer() {
-    calc::powerTick(state, tickView_);
-}
-
-void MainForm::Timer2_Timer() {
-    calc::currentTick(state, tickView_);
 }

@@ -4,18 +4,17 @@
 // gate and the key preview (Form_KeyPress), and reaches a handler named after its control and
 // event (V_Change, PS_SpinUp, ...). Entry handlers turn texts into the state record and choose
 // the mode: Timer1 derives the power, Timer2 the current. Every 100 ms the running timer's tick
-// (calc/ticks.h) writes the derived quantity back into its field, whose change handler reads the
-// shown text back, so each quantity circulates at the precision it is shown with.
-//
-// The window's width is the transformer mode: above 6500 twips the secondary side is computed.
+// (ticks.cpp, with the arithmetic of calc/formulas.h) writes the derived quantity back into its
+// field, whose change handler reads the shown text back, so each quantity circulates at the
+// precision it is shown with.
 #pragma once
 
 #include <cstdint>
 #include <memory>
 #include <string>
 
+#include "calc/formulas.h"
 #include "calc/state.h"
-#include "calc/ticks.h"
 #include "controls/control.h"
 #include "controls/desktop.h"
 #include "controls/eventgate.h"
@@ -37,6 +36,11 @@ class MainForm {
     // Form_Load runs once, then the window is shown with the focus on the first tab stop.
     void Form_Load();
     void show();
+
+    // The modes: the running timer is the derived quantity, the width the transformer mode.
+    void derive(calc::Quantity quantity);
+    bool transformerMode() const { return calc::transformerMode(Form.width()); }
+    calc::Phase phase() const;
 
     controls::Desktop& desktop;
     calc::CalcState state;
@@ -92,14 +96,14 @@ class MainForm {
     controls::Label Label5;
     controls::Label Label6;
 
-    // Window (mainform.cpp).
+    // Window (mainform.cpp) and the two ticks (ticks.cpp).
     void Form_KeyPress(std::int16_t& KeyAscii);
     void Command3D1_Click();
     void Command3D2_Click();
     void Timer1_Timer();
     void Timer2_Timer();
 
-    // Voltage, current and power fields (entryfields.cpp).
+    // Voltage and current fields (entryfields.cpp), power field (powerfield.cpp).
     void V_Change();
     void V_GotFocus();
     void V_KeyDown(std::int16_t& KeyCode, std::int16_t Shift);
@@ -123,7 +127,7 @@ class MainForm {
     void SPh_Click();
     void TPh_Click();
 
-    // Voltage, current and power spin buttons (spins.cpp).
+    // Voltage, current and power spin buttons (voltagespin.cpp, currentspin.cpp, powerspin.cpp).
     void VS_SpinDown();
     void VS_SpinUp();
     void AS_SpinDown();
@@ -183,6 +187,5 @@ class MainForm {
     };
     HintInputs describedHints_;
 
-    calc::TickView tickView_;
     std::unique_ptr<AboutForm> about_;
 };

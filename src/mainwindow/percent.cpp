@@ -3,6 +3,7 @@
 #include <span>
 #include <string_view>
 
+#include "calc/formulas.h"
 #include "calc/numbers.h"
 #include "mainwindow/mainform.h"
 
@@ -38,12 +39,6 @@ const PercentStep& nextStep(std::span<const PercentStep> cycle, float multiplier
     return cycle.back();
 }
 
-const char* percentMask(double x) {
-    if (x < 1) return "0.##########";
-    if (x < 100) return "##.00";
-    return "###,###";
-}
-
 }  // namespace
 
 void MainForm::Command1_Click() {
@@ -51,7 +46,7 @@ void MainForm::Command1_Click() {
     state.CurrentPercent = step.after;
     Command1.setCaption(std::string(step.caption));
     state.PercentCurrent = static_cast<double>(state.CurrentPercent) * state.Current;
-    A1.setCaption(calc::format(state.PercentCurrent, percentMask(state.PercentCurrent)));
+    A1.setCaption(calc::format(state.PercentCurrent, calc::currentMask(state.PercentCurrent)));
     state.PercentClicked = 1;
 }
 

@@ -2,16 +2,13 @@
 // overwrites a power being typed; leaving it rounds the power to the digits it is shown with.
 #include <string>
 
+#include "calc/formulas.h"
 #include "calc/messages.h"
 #include "calc/numbers.h"
 #include "controls/userinput.h"
 #include "mainwindow/mainform.h"
 
 namespace {
-
-constexpr double kPowerLimit = 1'000'000'000'000;
-// One less than the limit, so that the value put in place is itself accepted.
-constexpr double kPowerCap = 999'999'999'999;
 
 // Fewer decimals as the power grows: three below 10, one below 100, none from 100 on.
 const char* tidyPowerMask(double x) {
@@ -33,9 +30,9 @@ void MainForm::W_Change() {
         W.setText("");
         W_GotFocus();
     }
-    if (state.Power >= kPowerLimit) {
+    if (state.Power >= calc::kPowerLimit) {
         msgBox(calc::kRangeMessageAlt, controls::MessageStyle::Exclamation, calc::kOutOfRangeTitle);
-        state.Power = kPowerCap;
+        state.Power = calc::kPowerCap;
         // Each write runs W_Change again, which reads the cap back without a message.
         W.setText(calc::generalText(state.Power));
         W.setText(calc::format(state.Power, "###,###,###,###"));
@@ -44,8 +41,7 @@ void MainForm::W_Change() {
 
 void MainForm::W_GotFocus() {
     W.setSelection(0, W.length());
-    Timer1.setEnabled(false);
-    Timer2.setEnabled(true);
+    derive(calc::Quantity::Current);
 }
 
 void MainForm::W_KeyDown(std::int16_t& KeyCode, std::int16_t /*Shift*/) {

@@ -6,9 +6,9 @@
 #include <cstdint>
 #include <span>
 
+#include "calc/formulas.h"
 #include "calc/messages.h"
 #include "calc/numbers.h"
-#include "calc/ticks.h"
 #include "mainwindow/mainform.h"
 #include "mainwindow/spinsteps.h"
 
@@ -133,17 +133,15 @@ constexpr Row kUpFromOne[] = {
 constexpr double kSmallestStep = 0.000001;
 constexpr std::int16_t kSmallestStepDecimals = 6;
 constexpr double kSmallest = 1e-12;
-constexpr double kCap = 999'999'999'999;
 
-const char* mask(double p) {
-    return p < 1 ? "0.##########" : "#,###,###,###,###";
+std::string_view mask(double p) {
+    return p < 1 ? calc::kSmallMask : "#,###,###,###,###";
 }
 
 }  // namespace
 
 void MainForm::PS_SpinDown() {
-    Timer1.setEnabled(false);
-    Timer2.setEnabled(true);
+    derive(calc::Quantity::Current);
     if (W.text().empty()) {
         state.Power = 0.9;
         W.setText(calc::generalText(0.9));
@@ -152,7 +150,7 @@ void MainForm::PS_SpinDown() {
         double p = calc::toDouble(W.text());
         state.Power = p;
         const int length = W.length();
-        const bool transformer = Form.width() > calc::kTransformerWidth;
+        const bool transformer = transformerMode();
         const TransformerRating* rating = nullptr;
         if (transformer && SPh.value()) rating = ratingBelow(kSinglePhaseLadder, p);
         if (rating == nullptr && transformer && TPh.value())
@@ -193,7 +191,7 @@ void MainForm::PS_SpinUp() {
     if (!calc::isNumeric(W.text())) return;
     double p = calc::toDouble(W.text());
     state.Power = p;
-    const bool transformer = Form.width() > calc::kTransformerWidth;
+    const bool transformer = transformerMode();
     const TransformerRating* rating = nullptr;
     if (transformer && SPh.value()) rating = ratingAbove(kSinglePhaseLadder, p);
     if (rating == nullptr && transformer && TPh.value()) rating = ratingAbove(kThreePhaseLadder, p);
@@ -208,9 +206,8 @@ void MainForm::PS_SpinUp() {
         p = spins::apply(row->rule, p, W.length());
     } else {
         msgBox(calc::kRangeMessageAlt, controls::MessageStyle::Exclamation, calc::kAppTitle);
-        p = kCap;
-        Timer1.setEnabled(false);
-        Timer2.setEnabled(true);
+        p = calc::kPowerCap;
+        derive(calc::Quantity::Current);
     }
     state.Power = p;
     W.setText(calc::format(p, mask(p)));
