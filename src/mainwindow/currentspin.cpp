@@ -50,10 +50,6 @@ const char* mask(double current) {
     return current < 10 ? "Fixed" : "###,###,###";
 }
 
-double stepped(std::span<const spins::Row> rows, double current) {
-    return spins::apply(spins::firstHolding(rows, current)->rule, current, 0);
-}
-
 }  // namespace
 
 // Each write runs A_Change, which reads the shown text back into Current.
@@ -61,7 +57,7 @@ void MainForm::AS_SpinDown() {
     derive(calc::Quantity::Power);
     double& current = state.Current;
     if (current >= 1) {
-        current = stepped(kDownFromOne, current);
+        current = spins::stepped(kDownFromOne, current);
         A.setText(calc::format(current, mask(current)));
         spins::focusWholeText(Form, A);
         return;
@@ -103,7 +99,7 @@ void MainForm::AS_SpinUp() {
             return;
         }
     } else {
-        current = stepped(kUpFromOne, current);
+        current = spins::stepped(kUpFromOne, current);
     }
     A.setText(calc::format(current, mask(current)));
     spins::focusWholeText(Form, A);

@@ -1,125 +1,49 @@
 // The transformer impedance field and its spin button. The spin works on the text, not on the
 // variable, and wraps around between 0.1 and 20; the ticks read Impedance for the short-circuit
 // estimate.
-#include <algorithm>
 #include <span>
 
 #include "calc/messages.h"
 #include "calc/numbers.h"
 #include "controls/userinput.h"
 #include "mainwindow/mainform.h"
+#include "mainwindow/spinsteps.h"
 
 namespace {
 
-// The first column of a step table. Bounds are singles, compared with the single Z.
-struct Condition {
-    enum class Kind { AtLeast, AtMost, Within, Always };
-    Kind kind;
-    float low;
-    float high;
+using spins::add;
+using spins::Holds;
+using spins::nearest;
+using spins::Row;
+using spins::to;
 
-    bool holds(float z) const {
-        switch (kind) {
-            case Kind::AtLeast:
-                return z >= low;
-            case Kind::AtMost:
-                return z <= high;
-            case Kind::Within:
-                return low <= z && z < high;
-            case Kind::Always:
-                return true;
-        }
-        return true;
-    }
-};
-
-constexpr Condition atLeast(float low) {
-    return {Condition::Kind::AtLeast, low, 0};
-}
-constexpr Condition atMost(float high) {
-    return {Condition::Kind::AtMost, 0, high};
-}
-constexpr Condition within(float low, float below) {
-    return {Condition::Kind::Within, low, below};
-}
-constexpr Condition otherwise() {
-    return {Condition::Kind::Always, 0, 0};
-}
-
-// The second column: (nearest(Z / grid) + by) x grid, a fixed value, or Z as it is.
-struct Step {
-    enum class Kind { Counted, Fixed, Unchanged };
-    Kind kind;
-    double grid;
-    int by;
-    float value;
-};
-
-constexpr Step counted(double grid, int by) {
-    return {Step::Kind::Counted, grid, by, 0};
-}
-constexpr Step wrapTo(float value) {
-    return {Step::Kind::Fixed, 0, 0, value};
-}
-constexpr Step unchanged() {
-    return {Step::Kind::Unchanged, 0, 0, 0};
-}
-
-struct Row {
-    Condition when;
-    Step step;
-};
-
-// Down steps are quarters from 2.5 on; between 0.1 and 0.2 the field has no step at all.
+// The bounds are singles, compared with the single Z. The step count is a 16-bit integer; a
+// typed value whose count of quarters would not fit (8191.875 and above) goes down to the top of
+// the spin's cycle instead, one click back into the usual range, where the up arrow wraps such
+// values to 0.1 as well. Down steps are quarters from 2.5 on; between 0.1 and 0.2 the field has
+// no step at all.
 constexpr Row kImpedanceDown[] = {
-    {atLeast(2.5F), counted(0.25, -1)},
-    {atLeast(0.2F), counted(0.1, -1)},
-    {atMost(0.1F), wrapTo(20)},
-    {otherwise(), unchanged()},
+    {Holds::AtLeast, 8191.875F, to(20)},
+    {Holds::AtLeast, 2.5F, nearest(0.25, -1)},
+    {Holds::AtLeast, 0.2F, nearest(0.1, -1)},
+    {Holds::AtMost, 0.1F, to(20)},
+    {Holds::Always, 0, add(0)},
 };
 
 // Up steps are halves from 2 on, so going up from 2 passes 2.5, 3, 3.5, ...
 constexpr Row kImpedanceUp[] = {
-    {within(2, 20), counted(0.5, +1)},
-    {within(0, 2), counted(0.1, +1)},
-    {otherwise(), wrapTo(0.1F)},
+    {Holds::AtLeast, 20, to(0.1F)},
+    {Holds::AtLeast, 2, nearest(0.5, +1)},
+    {Holds::AtLeast, 0, nearest(0.1, +1)},
+    {Holds::Always, 0, to(0.1F)},
 };
-
-constexpr float kSpinTop = 20;
-// The step count is a 16-bit integer; a typed value whose count would not fit (8191.875 and
-// above in quarters) goes down to the top of the spin's cycle instead, one click back into the
-// usual range, where the up arrow wraps such values to 0.1 as well.
-constexpr double kCountLimit = 32767.5;
-
-float apply(const Step& step, float z) {
-    switch (step.kind) {
-        case Step::Kind::Counted: {
-            const double count = z / step.grid;
-            if (count >= kCountLimit) return kSpinTop;
-            const int n = calc::roundToInt16(count) + step.by;
-            return static_cast<float>(n * step.grid);
-        }
-        case Step::Kind::Fixed:
-            return step.value;
-        case Step::Kind::Unchanged:
-            return z;
-    }
-    return z;
-}
-
-float stepped(std::span<const Row> table, float z) {
-    const auto row =
-        std::find_if(table.begin(), table.end(), [z](const Row& r) { return r.when.holds(z); });
-    return row == table.end() ? z : apply(row->step, z);
-}
 
 void stepImpedance(MainForm& form, std::span<const Row> table) {
     if (!calc::isNumeric(form.Imped.text())) return;
-    const float z = stepped(table, calc::toSingle(form.Imped.text()));
+    const float z = static_cast<float>(spins::stepped(table, calc::toSingle(form.Imped.text())));
     form.state.Impedance = z;
     form.Imped.setText(calc::generalText(z));
-    form.Form.setFocus(form.Imped);
-    form.Imped.setSelection(0, form.Imped.length());
+    spins::focusWholeText(form.Form, form.Imped);
 }
 
 // Typed values outside these are held to them when the field is left (see Imped_LostFocus).

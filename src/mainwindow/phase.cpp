@@ -1,37 +1,24 @@
 // Phase options. A click converts a standard system voltage into its counterpart of the other
 // phase system, for the primary and the secondary voltage alike; any other voltage is kept, and
 // each click converts afresh without remembering the previous phase.
-#include <array>
-
 #include "calc/numbers.h"
 #include "mainwindow/mainform.h"
+#include "mainwindow/standards.h"
 
 namespace {
 
-struct StandardVoltage {
-    double threePhase;
-    double singlePhase;  // line to neutral of the same system
-};
-
-constexpr std::array<StandardVoltage, 6> kStandardVoltages{{
-    {208, 120},
-    {480, 277},
-    {600, 347},
-    {4160, 2400},
-    {13800, 7967},
-    {27600, 15935},
-}};
+using spins::kStandardVoltages;
 
 double toSinglePhase(double volts) {
-    for (const StandardVoltage& pair : kStandardVoltages) {
-        if (volts == pair.threePhase) return pair.singlePhase;
+    for (const spins::StandardVoltage& v : kStandardVoltages) {
+        if (v.lineToNeutral != 0 && volts == v.volts) return v.lineToNeutral;
     }
     return volts;
 }
 
 double toThreePhase(double volts) {
-    for (const StandardVoltage& pair : kStandardVoltages) {
-        if (volts == pair.singlePhase) return pair.threePhase;
+    for (const spins::StandardVoltage& v : kStandardVoltages) {
+        if (v.lineToNeutral != 0 && volts == v.lineToNeutral) return v.volts;
     }
     return volts;
 }

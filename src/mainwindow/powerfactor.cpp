@@ -7,6 +7,7 @@
 #include "calc/numbers.h"
 #include "controls/userinput.h"
 #include "mainwindow/mainform.h"
+#include "mainwindow/spinsteps.h"
 
 namespace {
 
@@ -20,8 +21,8 @@ constexpr int kDecimalsLength = 2;
 
 // 100 x pf +/- 1 in double from the exact single, to the nearest hundredth, halves to even.
 float stepped(float pf, int direction) {
-    const double hundredths = 100 * static_cast<double>(pf) + direction;
-    return static_cast<float>(calc::roundToInt16(hundredths) / 100.0);
+    return static_cast<float>(
+        spins::apply(spins::hundredths(direction, spins::Count::HalfEven), pf));
 }
 
 }  // namespace

@@ -19,91 +19,34 @@ using spins::Count;
 using spins::Holds;
 using spins::lessPowerOfTen;
 using spins::multiples;
+using spins::pass;
+using spins::rating;
 using spins::Row;
 using spins::tenths;
 using spins::to;
 
-enum class Reached { BothWays, OnlyDown, OnlyUp };
-
-struct TransformerRating {
-    double power;     // VA
-    float impedance;  // minimum impedance in percent
-    Reached reached = Reached::BothWays;
+// In the transformer window the powers for which a step moves along the phase's ladder of
+// ratings rather than by the ordinary rule; elsewhere the table passes.
+constexpr Row kSinglePhaseRatingsDown[] = {
+    {Holds::AtLeast, 840'001, pass()},
+    {Holds::AtLeast, 1'001, rating(1, -1)},
+    {Holds::Always, 0, pass()},
 };
-
-constexpr TransformerRating kSinglePhaseRatings[] = {
-    {1'000, 1.5F, Reached::OnlyDown},
-    {3'000, 1.5F},
-    {5'000, 1.5F},
-    {7'500, 1.5F},
-    {10'000, 1.5F},
-    {15'000, 1.5F, Reached::OnlyUp},
-    {25'000, 1.5F},
-    {37'500, 1.5F},
-    {50'000, 1.5F},
-    {75'000, 2.0F},
-    {100'000, 2.0F},
-    {167'500, 2.5F},
-    {250'000, 3.5F},
-    {333'000, 3.5F},
-    {500'000, 3.5F},
-    {667'000, 3.5F},
-    {833'000, 3.5F},
+constexpr Row kSinglePhaseRatingsUp[] = {
+    {Holds::AtLeast, 833'000, pass()},
+    {Holds::AtLeast, 1'000, rating(1, +1)},
+    {Holds::Always, 0, pass()},
 };
-
-constexpr TransformerRating kThreePhaseRatings[] = {
-    {3'000, 1.5F, Reached::OnlyDown},
-    {6'000, 1.5F},
-    {9'000, 1.5F},
-    {15'000, 1.5F},
-    {30'000, 1.5F},
-    {45'000, 1.5F},
-    {75'000, 1.5F},
-    {112'500, 1.5F},
-    {150'000, 1.5F},
-    {225'000, 2.5F},
-    {300'000, 2.5F},
-    {500'000, 3.5F},
-    {750'000, 3.5F},
-    {1'000'000, 3.5F},
-    {1'500'000, 3.5F},
-    {2'000'000, 3.5F},
-    {2'500'000, 3.5F},
-    {3'000'000, 4.5F},
-    {3'750'000, 5.0F},
-    {5'000'000, 5.0F},
-    {7'500'000, 5.0F},
+constexpr Row kThreePhaseRatingsDown[] = {
+    {Holds::AtLeast, 7'550'001, pass()},
+    {Holds::AtLeast, 3'001, rating(3, -1)},
+    {Holds::Always, 0, pass()},
 };
-
-// The powers for which a step moves along the ladder rather than by the ordinary rule.
-struct RatingLadder {
-    std::span<const TransformerRating> ratings;
-    double downFrom;  // a step down from downFrom up to below downBelow
-    double downBelow;
-    double upFrom;  // a step up from upFrom up to below upBelow
-    double upBelow;
+constexpr Row kThreePhaseRatingsUp[] = {
+    {Holds::AtLeast, 7'500'000, pass()},
+    {Holds::AtLeast, 3'000, rating(3, +1)},
+    {Holds::Always, 0, pass()},
 };
-
-constexpr RatingLadder kSinglePhaseLadder{kSinglePhaseRatings, 1'001, 840'001, 1'000, 833'000};
-constexpr RatingLadder kThreePhaseLadder{kThreePhaseRatings, 3'001, 7'550'001, 3'000, 7'500'000};
-
-// The largest rating R with R + 1 <= p: a power just above a rating steps down onto it.
-const TransformerRating* ratingBelow(const RatingLadder& ladder, double p) {
-    if (p < ladder.downFrom || p >= ladder.downBelow) return nullptr;
-    const TransformerRating* found = nullptr;
-    for (const TransformerRating& rating : ladder.ratings) {
-        if (rating.reached != Reached::OnlyUp && rating.power + 1 <= p) found = &rating;
-    }
-    return found;
-}
-
-const TransformerRating* ratingAbove(const RatingLadder& ladder, double p) {
-    if (p < ladder.upFrom || p >= ladder.upBelow) return nullptr;
-    for (const TransformerRating& rating : ladder.ratings) {
-        if (rating.reached != Reached::OnlyDown && rating.power > p) return &rating;
-    }
-    return nullptr;
-}
 
 // From 1 upwards; below 1 the steps depend on the text's length and set SpinDecimals.
 constexpr Row kDownFromOne[] = {
@@ -138,6 +81,30 @@ std::string_view mask(double p) {
     return p < 1 ? calc::kSmallMask : "#,###,###,###,###";
 }
 
+// The rating step of the transformer window, if the power lies on the phase's ladder.
+const spins::Rule* ratingStep(const MainForm& form, bool up, double p) {
+    if (!form.transformerMode()) return nullptr;
+    switch (form.phase()) {
+        case calc::Phase::Single:
+            return spins::ruleFor(
+                up ? std::span<const Row>(kSinglePhaseRatingsUp) : kSinglePhaseRatingsDown, p);
+        case calc::Phase::Three:
+            return spins::ruleFor(
+                up ? std::span<const Row>(kThreePhaseRatingsUp) : kThreePhaseRatingsDown, p);
+        case calc::Phase::Neither:
+            break;
+    }
+    return nullptr;
+}
+
+// Landing on a rating also sets the minimum impedance that goes with it.
+double onRating(MainForm& form, const spins::Rule& step, double p) {
+    const double rated = spins::apply(step, p);
+    form.state.Impedance = spins::minimumImpedance(static_cast<int>(step.amount), rated);
+    form.Imped.setText(calc::generalText(form.state.Impedance));
+    return rated;
+}
+
 }  // namespace
 
 void MainForm::PS_SpinDown() {
@@ -150,15 +117,8 @@ void MainForm::PS_SpinDown() {
         double p = calc::toDouble(W.text());
         state.Power = p;
         const int length = W.length();
-        const bool transformer = transformerMode();
-        const TransformerRating* rating = nullptr;
-        if (transformer && SPh.value()) rating = ratingBelow(kSinglePhaseLadder, p);
-        if (rating == nullptr && transformer && TPh.value())
-            rating = ratingBelow(kThreePhaseLadder, p);
-        if (rating != nullptr) {
-            p = rating->power;
-            state.Impedance = rating->impedance;
-            Imped.setText(calc::generalText(state.Impedance));
+        if (const spins::Rule* step = ratingStep(*this, false, p)) {
+            p = onRating(*this, *step, p);
         } else if (p < 1) {
             if (length == 3) {
                 p = p - 0.1;
@@ -167,7 +127,7 @@ void MainForm::PS_SpinDown() {
                 state.SpinDecimals = kSmallestStepDecimals;
             }
         } else {
-            p = spins::apply(spins::firstHolding(kDownFromOne, p)->rule, p, length);
+            p = spins::stepped(kDownFromOne, p, length);
         }
         if (p == 0) {
             p = 0.9 * spins::powerOfTen(-state.SpinDecimals);
@@ -191,19 +151,13 @@ void MainForm::PS_SpinUp() {
     if (!calc::isNumeric(W.text())) return;
     double p = calc::toDouble(W.text());
     state.Power = p;
-    const bool transformer = transformerMode();
-    const TransformerRating* rating = nullptr;
-    if (transformer && SPh.value()) rating = ratingAbove(kSinglePhaseLadder, p);
-    if (rating == nullptr && transformer && TPh.value()) rating = ratingAbove(kThreePhaseLadder, p);
-    if (rating != nullptr) {
-        p = rating->power;
-        state.Impedance = rating->impedance;
-        Imped.setText(calc::generalText(state.Impedance));
+    if (const spins::Rule* step = ratingStep(*this, true, p)) {
+        p = onRating(*this, *step, p);
     } else if (p < 1) {
         p = p + kSmallestStep;
         state.SpinDecimals = kSmallestStepDecimals;
-    } else if (const Row* row = spins::firstHolding(kUpFromOne, p)) {
-        p = spins::apply(row->rule, p, W.length());
+    } else if (const spins::Rule* step = spins::ruleFor(kUpFromOne, p)) {
+        p = spins::apply(*step, p, W.length());
     } else {
         msgBox(calc::kRangeMessageAlt, controls::MessageStyle::Exclamation, calc::kAppTitle);
         p = calc::kPowerCap;

@@ -5,6 +5,7 @@
 #include <limits>
 
 #include "calc/numbers.h"
+#include "mainwindow/standards.h"
 
 namespace spins {
 namespace {
@@ -37,6 +38,52 @@ double count(double quotient, Count how) {
     return quotient;
 }
 
+// Whether a standard voltage is a stop of the ladder of that phase in that direction.
+bool isStop(const StandardVoltage& v, int phases, Reached way) {
+    if (phases != 3) return true;
+    return v.threePhase == Reached::BothWays || v.threePhase == way;
+}
+
+double standardAbove(int phases, double x) {
+    double found = 0;
+    for (const StandardVoltage& v : kStandardVoltages) {
+        if (!isStop(v, phases, Reached::OnlyUp)) continue;
+        found = v.volts;
+        if (v.volts > x) break;
+    }
+    return found;
+}
+
+double standardBelow(int phases, double x) {
+    double found = 0;
+    for (const StandardVoltage& v : kStandardVoltages) {
+        if (!isStop(v, phases, Reached::OnlyDown)) continue;
+        if (found != 0 && v.volts >= x) break;
+        found = v.volts;
+    }
+    return found;
+}
+
+std::span<const TransformerRating> ratingsOf(int phases) {
+    if (phases == 3) return kThreePhaseRatings;
+    return kSinglePhaseRatings;
+}
+
+double ratingBelow(std::span<const TransformerRating> ratings, double x) {
+    double found = x;
+    for (const TransformerRating& r : ratings) {
+        if (r.reached != Reached::OnlyUp && r.power + 1 <= x) found = r.power;
+    }
+    return found;
+}
+
+double ratingAbove(std::span<const TransformerRating> ratings, double x) {
+    for (const TransformerRating& r : ratings) {
+        if (r.reached != Reached::OnlyDown && r.power > x) return r.power;
+    }
+    return x;
+}
+
 double heldFinite(double x) {
     if (std::isnan(x)) return 0;
     if (x > kLargest) return kLargest;
@@ -55,7 +102,7 @@ double powerOfTen(int exponent) {
     return exponent < 0 ? 1 / power : power;
 }
 
-const Row* firstHolding(std::span<const Row> rows, double x) {
+const Rule* ruleFor(std::span<const Row> rows, double x) {
     for (const Row& row : rows) {
         bool holds = false;
         switch (row.holds) {
@@ -75,9 +122,20 @@ const Row* firstHolding(std::span<const Row> rows, double x) {
                 holds = true;
                 break;
         }
-        if (holds) return &row;
+        if (holds) return row.rule.kind == Rule::Kind::Pass ? nullptr : &row.rule;
     }
     return nullptr;
+}
+
+double stepped(std::span<const Row> rows, double x, int textLength) {
+    return apply(*ruleFor(rows, x), x, textLength);
+}
+
+float minimumImpedance(int phases, double rating) {
+    for (const TransformerRating& r : ratingsOf(phases)) {
+        if (r.power == rating) return r.impedance;
+    }
+    return 0;
 }
 
 double apply(const Rule& rule, double x, int textLength) {
@@ -89,11 +147,24 @@ double apply(const Rule& rule, double x, int textLength) {
         case Rule::Kind::Add:
             result = x + rule.amount;
             break;
-        case Rule::Kind::Tenths:
-            result = count(10 * x + 10.0 * rule.direction, rule.count) / 10;
+        case Rule::Kind::Pass:
+            break;
+        case Rule::Kind::Parts:
+            result = count(rule.amount * x + rule.direction, rule.count) / rule.amount;
             break;
         case Rule::Kind::Multiples:
             result = count(x / rule.amount + rule.direction, rule.count) * rule.amount;
+            break;
+        case Rule::Kind::Nearest:
+            result = (count(x / rule.amount, rule.count) + rule.direction) * rule.amount;
+            break;
+        case Rule::Kind::Standard:
+            result = rule.direction > 0 ? standardAbove(static_cast<int>(rule.amount), x)
+                                        : standardBelow(static_cast<int>(rule.amount), x);
+            break;
+        case Rule::Kind::Rating:
+            result = rule.direction > 0 ? ratingAbove(ratingsOf(static_cast<int>(rule.amount)), x)
+                                        : ratingBelow(ratingsOf(static_cast<int>(rule.amount)), x);
             break;
         case Rule::Kind::LessPowerOfTen:
             // A pasted text may be longer than any exponent a double has: powerOfTen holds it.

@@ -1,4 +1,4 @@
-// The arithmetic the voltage, current and power spin buttons share. Their step tables are lists
+// The arithmetic every spin button shares. Their step tables are lists
 // of rows read top to bottom: the first row whose condition holds for the value before the step
 // gives the rule that computes the value after it. Every rule is evaluated left to right as its
 // row reads, rounding included, since the digits shown depend on each rounding.
@@ -25,32 +25,57 @@ enum class Count {
 
 struct Rule {
     enum class Kind {
+        Pass,            // this table leaves x to the next one
         To,              // the value becomes `amount`
         Add,             // x + amount
-        Tenths,          // count(10 × x + 10 × direction) / 10
+        Parts,           // count(amount × x + direction) / amount
         Multiples,       // count(x / amount + direction) × amount
+        Nearest,         // (count(x / amount) + direction) × amount
         LessPowerOfTen,  // x − 10^(L − amount), L the number of characters in the field
+        Standard,        // the next standard voltage of the `amount`-phase ladder (standards.h)
+        Rating,          // the next transformer rating of the `amount`-phase ladder
     };
     Kind kind = Kind::To;
     double amount = 0;
-    int direction = 0;
+    int direction = 0;  // +1 up, -1 down; for Parts, how many parts
     Count count = Count::Exact;
 };
 
+constexpr Rule pass() {
+    return {Rule::Kind::Pass, 0, 0, Count::Exact};
+}
 constexpr Rule to(double value) {
     return {Rule::Kind::To, value, 0, Count::Exact};
 }
 constexpr Rule add(double amount) {
     return {Rule::Kind::Add, amount, 0, Count::Exact};
 }
+// A step of one whole unit, counted in tenths.
 constexpr Rule tenths(int direction, Count count) {
-    return {Rule::Kind::Tenths, 0, direction, count};
+    return {Rule::Kind::Parts, 10, 10 * direction, count};
+}
+// A step of one hundredth.
+constexpr Rule hundredths(int direction, Count count) {
+    return {Rule::Kind::Parts, 100, direction, count};
 }
 constexpr Rule multiples(double size, int direction, Count count) {
     return {Rule::Kind::Multiples, size, direction, count};
 }
+// Onto the grid first, then one grid step.
+constexpr Rule nearest(double size, int direction) {
+    return {Rule::Kind::Nearest, size, direction, Count::HalfEven};
+}
 constexpr Rule lessPowerOfTen(int uncounted) {
     return {Rule::Kind::LessPowerOfTen, static_cast<double>(uncounted), 0, Count::Exact};
+}
+// Up: the first stop above x, else the top. Down: the last stop below x, else the lowest.
+constexpr Rule standard(int phases, int direction) {
+    return {Rule::Kind::Standard, static_cast<double>(phases), direction, Count::Exact};
+}
+// Up: the first rating above x. Down: the largest rating R with R + 1 <= x, so that a power just
+// above a rating steps down onto it.
+constexpr Rule rating(int phases, int direction) {
+    return {Rule::Kind::Rating, static_cast<double>(phases), direction, Count::Exact};
 }
 
 enum class Holds { Is, Below, AtMost, AtLeast, Always };
@@ -61,12 +86,17 @@ struct Row {
     Rule rule;
 };
 
-// The first row whose condition holds for x, or null when none does.
-const Row* firstHolding(std::span<const Row> rows, double x);
+// The rule of the first row whose condition holds for x, or null when none does or it passes.
+const Rule* ruleFor(std::span<const Row> rows, double x);
 
 // The rule applied to x; textLength is the number of characters of the field it was read from.
 // The result is held inside the finite doubles.
-double apply(const Rule& rule, double x, int textLength);
+double apply(const Rule& rule, double x, int textLength = 0);
+// The first table's rule for x applied to it; every table given ends in a row that always holds.
+double stepped(std::span<const Row> rows, double x, int textLength = 0);
+
+// The minimum impedance of an `phases`-phase transformer rating.
+float minimumImpedance(int phases, double rating);
 
 // The common tail of every spin: the field gets the focus (running its focus handler only if
 // the focus was elsewhere) and then its whole text is selected, whatever that handler selected.

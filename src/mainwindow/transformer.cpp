@@ -1,6 +1,5 @@
 // Transformer mode and the secondary voltage. The mode is nothing but the window's width: the
 // ticks compute the secondary side while the window is wide enough to show it.
-#include <limits>
 #include <span>
 #include <string_view>
 
@@ -9,6 +8,7 @@
 #include "calc/numbers.h"
 #include "controls/userinput.h"
 #include "mainwindow/mainform.h"
+#include "mainwindow/spinsteps.h"
 
 namespace {
 
@@ -23,84 +23,42 @@ struct WindowMode {
 constexpr WindowMode kCompact{4790, 3732, "System Voltage (U)", "Current (I)", false};
 constexpr WindowMode kTransformer{8160, 5432, "Primary Voltage (U)", "Primary Current (I)", true};
 
-// One rung of a secondary voltage ladder: either a standard voltage or a step from the value.
-struct Step {
-    double amount;
-    bool relative;
-    double from(double x) const { return relative ? x + amount : amount; }
+using spins::add;
+using spins::Holds;
+using spins::Row;
+using spins::standard;
+using spins::to;
+
+// The secondary ladders differ from those of the system voltage at their ends: 6 V is a stop
+// going down, and above the top a three-phase step down moves by a thousand volts.
+constexpr Row kSinglePhaseDown[] = {
+    {Holds::AtMost, 1, to(1)},     {Holds::AtMost, 6, add(-1)},
+    {Holds::AtMost, 12, to(6)},    {Holds::AtMost, 27'600, standard(1, -1)},
+    {Holds::Always, 0, add(-100)},
 };
 
-constexpr Step to(double voltage) {
-    return {voltage, false};
-}
-constexpr Step by(double difference) {
-    return {difference, true};
-}
-
-// Down ladders take the first rung with x <= limit, up ladders the first with x < limit.
-struct Rung {
-    double limit;
-    Step step;
+constexpr Row kThreePhaseDown[] = {
+    {Holds::AtMost, 1, to(1)},
+    {Holds::AtMost, 27'600, standard(3, -1)},
+    {Holds::Always, 0, add(-1000)},
 };
 
-constexpr double kOtherwise = std::numeric_limits<double>::infinity();
-
-// 277 is a rung going up but not coming down: 240 steps up to 277, and 277 down to 240.
-constexpr Rung kThreePhaseDown[] = {
-    {1, to(1)},      {240, to(208)},    {480, to(240)},     {600, to(480)},
-    {4160, to(600)}, {13800, to(4160)}, {27600, to(13800)}, {kOtherwise, by(-1000)},
+// Going up, 6 is not a stop: single volts up to 12, then straight on to 24.
+constexpr Row kSinglePhaseUp[] = {
+    {Holds::Below, 1, to(1)},
+    {Holds::Below, 12, add(1)},
+    {Holds::Always, 0, standard(1, +1)},
 };
 
-constexpr Rung kThreePhaseUp[] = {
-    {208, to(208)}, {240, to(240)},   {277, to(277)},     {480, to(480)},
-    {600, to(600)}, {4160, to(4160)}, {13800, to(13800)}, {kOtherwise, to(27600)},
+constexpr Row kThreePhaseUp[] = {
+    {Holds::Always, 0, standard(3, +1)},
 };
-
-// Going up, 6 is not a rung: single volts up to 12, then straight on to 24.
-constexpr Rung kSinglePhaseDown[] = {
-    {1, to(1)},         {6, by(-1)},        {12, to(6)},
-    {24, to(12)},       {120, to(24)},      {208, to(120)},
-    {240, to(208)},     {277, to(240)},     {347, to(277)},
-    {480, to(347)},     {600, to(480)},     {2400, to(600)},
-    {4160, to(2400)},   {7967, to(4160)},   {13800, to(7967)},
-    {15935, to(13800)}, {27600, to(15935)}, {kOtherwise, by(-100)},
-};
-
-constexpr Rung kSinglePhaseUp[] = {
-    {1, to(1)},       {12, by(1)},        {24, to(24)},       {120, to(120)},
-    {208, to(208)},   {240, to(240)},     {277, to(277)},     {347, to(347)},
-    {480, to(480)},   {600, to(600)},     {2400, to(2400)},   {4160, to(4160)},
-    {7967, to(7967)}, {13800, to(13800)}, {15935, to(15935)}, {kOtherwise, to(27600)},
-};
-
-struct Ladders {
-    std::span<const Rung> down;
-    std::span<const Rung> up;
-};
-
-constexpr Ladders kThreePhase{kThreePhaseDown, kThreePhaseUp};
-constexpr Ladders kSinglePhase{kSinglePhaseDown, kSinglePhaseUp};
-
-double stepDown(std::span<const Rung> ladder, double x) {
-    for (const Rung& rung : ladder) {
-        if (x <= rung.limit) return rung.step.from(x);
-    }
-    return ladder.back().step.from(x);
-}
-
-double stepUp(std::span<const Rung> ladder, double x) {
-    for (const Rung& rung : ladder) {
-        if (x < rung.limit) return rung.step.from(x);
-    }
-    return ladder.back().step.from(x);
-}
 
 // The value stays as shown: the write runs V2_Change, which reads the grouped text back.
 void showSteppedVoltage(MainForm& form, double voltage) {
     form.state.SecondaryVoltage = voltage;
     form.V2.setText(calc::format(voltage, "#,###"));
-    form.Form.setFocus(form.V2);
-    form.V2.setSelection(0, form.V2.length());
+    spins::focusWholeText(form.Form, form.V2);
 }
 
 }  // namespace
@@ -161,11 +119,13 @@ void MainForm::V2_KeyDown(std::int16_t& KeyCode, std::int16_t /*Shift*/) {
 
 // The ladders step the voltage last taken from V2, not the text now in the box.
 void MainForm::V2S_SpinDown() {
-    const Ladders& ladders = TPh.value() ? kThreePhase : kSinglePhase;
-    showSteppedVoltage(*this, stepDown(ladders.down, state.SecondaryVoltage));
+    const std::span<const Row> ladder =
+        TPh.value() ? std::span<const Row>(kThreePhaseDown) : kSinglePhaseDown;
+    showSteppedVoltage(*this, spins::stepped(ladder, state.SecondaryVoltage));
 }
 
 void MainForm::V2S_SpinUp() {
-    const Ladders& ladders = TPh.value() ? kThreePhase : kSinglePhase;
-    showSteppedVoltage(*this, stepUp(ladders.up, state.SecondaryVoltage));
+    const std::span<const Row> ladder =
+        TPh.value() ? std::span<const Row>(kThreePhaseUp) : kSinglePhaseUp;
+    showSteppedVoltage(*this, spins::stepped(ladder, state.SecondaryVoltage));
 }
