@@ -14,12 +14,7 @@
 
 namespace {
 
-using spins::Count;
-using spins::Holds;
-using spins::multiples;
-using spins::Row;
-using spins::tenths;
-using spins::to;
+using namespace spins;  // the step-table vocabulary
 
 constexpr double kSmallest = 0.000000001;
 

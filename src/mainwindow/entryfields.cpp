@@ -6,7 +6,6 @@
 #include "calc/formulas.h"
 #include "calc/messages.h"
 #include "calc/numbers.h"
-#include "controls/userinput.h"
 #include "mainwindow/mainform.h"
 
 namespace {
@@ -46,11 +45,7 @@ void MainForm::V_GotFocus() {
 }
 
 void MainForm::V_KeyDown(std::int16_t& KeyCode, std::int16_t /*Shift*/) {
-    if (KeyCode == controls::kKeyDown) {
-        VS_SpinDown();
-    } else if (KeyCode == controls::kKeyUp) {
-        VS_SpinUp();
-    }
+    arrowKeys(KeyCode, &MainForm::VS_SpinDown, &MainForm::VS_SpinUp);
 }
 
 void MainForm::V_LostFocus() {
@@ -82,9 +77,5 @@ void MainForm::A_GotFocus() {
 }
 
 void MainForm::A_KeyDown(std::int16_t& KeyCode, std::int16_t /*Shift*/) {
-    if (KeyCode == controls::kKeyDown) {
-        AS_SpinDown();
-    } else if (KeyCode == controls::kKeyUp) {
-        AS_SpinUp();
-    }
+    arrowKeys(KeyCode, &MainForm::AS_SpinDown, &MainForm::AS_SpinUp);
 }

@@ -5,17 +5,12 @@
 
 #include "calc/messages.h"
 #include "calc/numbers.h"
-#include "controls/userinput.h"
 #include "mainwindow/mainform.h"
 #include "mainwindow/spinsteps.h"
 
 namespace {
 
-using spins::add;
-using spins::Holds;
-using spins::nearest;
-using spins::Row;
-using spins::to;
+using namespace spins;  // the step-table vocabulary
 
 // The bounds are singles, compared with the single Z. The step count is a 16-bit integer; a
 // typed value whose count of quarters would not fit (8191.875 and above) goes down to the top of
@@ -101,11 +96,7 @@ void MainForm::Imped_LostFocus() {
 }
 
 void MainForm::Imped_KeyDown(std::int16_t& KeyCode, std::int16_t /*Shift*/) {
-    if (KeyCode == controls::kKeyDown) {
-        ImpSpin_SpinDown();
-    } else if (KeyCode == controls::kKeyUp) {
-        ImpSpin_SpinUp();
-    }
+    arrowKeys(KeyCode, &MainForm::ImpSpin_SpinDown, &MainForm::ImpSpin_SpinUp);
 }
 
 void MainForm::ImpSpin_SpinDown() {

@@ -86,6 +86,14 @@ void MainForm::Form_KeyPress(std::int16_t& KeyAscii) {
     }
 }
 
+void MainForm::arrowKeys(std::int16_t KeyCode, void (MainForm::*down)(), void (MainForm::*up)()) {
+    if (KeyCode == controls::kKeyDown) {
+        (this->*down)();
+    } else if (KeyCode == controls::kKeyUp) {
+        (this->*up)();
+    }
+}
+
 void MainForm::Command3D1_Click() {
     Form.gate().end();
     desktop.endProgram();

@@ -164,6 +164,9 @@ class MainForm {
 
   private:
     void wireEvents();
+    // The fields' key-down handlers: the Down and Up arrows step the field's spin button, and
+    // the key goes on to the box.
+    void arrowKeys(std::int16_t KeyCode, void (MainForm::*down)(), void (MainForm::*up)());
     void applyLayout();
     // Centres the window on the screen at its present size, as the handlers do after a resize.
     void centre();

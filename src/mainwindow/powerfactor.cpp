@@ -5,7 +5,6 @@
 
 #include "calc/messages.h"
 #include "calc/numbers.h"
-#include "controls/userinput.h"
 #include "mainwindow/mainform.h"
 #include "mainwindow/spinsteps.h"
 
@@ -64,11 +63,7 @@ void MainForm::Factor_GotFocus() {
 }
 
 void MainForm::Factor_KeyDown(std::int16_t& KeyCode, std::int16_t /*Shift*/) {
-    if (KeyCode == controls::kKeyDown) {
-        PFS_SpinDown();
-    } else if (KeyCode == controls::kKeyUp) {
-        PFS_SpinUp();
-    }
+    arrowKeys(KeyCode, &MainForm::PFS_SpinDown, &MainForm::PFS_SpinUp);
 }
 
 void MainForm::PFS_SpinDown() {

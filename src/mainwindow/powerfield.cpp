@@ -5,7 +5,6 @@
 #include "calc/formulas.h"
 #include "calc/messages.h"
 #include "calc/numbers.h"
-#include "controls/userinput.h"
 #include "mainwindow/mainform.h"
 
 namespace {
@@ -45,11 +44,7 @@ void MainForm::W_GotFocus() {
 }
 
 void MainForm::W_KeyDown(std::int16_t& KeyCode, std::int16_t /*Shift*/) {
-    if (KeyCode == controls::kKeyDown) {
-        PS_SpinDown();
-    } else if (KeyCode == controls::kKeyUp) {
-        PS_SpinUp();
-    }
+    arrowKeys(KeyCode, &MainForm::PS_SpinDown, &MainForm::PS_SpinUp);
 }
 
 void MainForm::W_LostFocus() {

@@ -3,6 +3,7 @@
 // ladders, it steps by an amount that grows with the power, for large values by a power of ten
 // taken from the number of characters in the field ("1,500,000" steps by 100,000, "1500000" by
 // 1,000). The field's text, not the variable, carries the power from one step to the next.
+#include <array>
 #include <cstdint>
 #include <span>
 
@@ -14,39 +15,20 @@
 
 namespace {
 
-using spins::add;
-using spins::Count;
-using spins::Holds;
-using spins::lessPowerOfTen;
-using spins::multiples;
-using spins::pass;
-using spins::rating;
-using spins::Row;
-using spins::tenths;
-using spins::to;
+using namespace spins;  // the step-table vocabulary
 
-// In the transformer window the powers for which a step moves along the phase's ladder of
-// ratings rather than by the ordinary rule; elsewhere the table passes.
-constexpr Row kSinglePhaseRatingsDown[] = {
-    {Holds::AtLeast, 840'001, pass()},
-    {Holds::AtLeast, 1'001, rating(1, -1)},
-    {Holds::Always, 0, pass()},
-};
-constexpr Row kSinglePhaseRatingsUp[] = {
-    {Holds::AtLeast, 833'000, pass()},
-    {Holds::AtLeast, 1'000, rating(1, +1)},
-    {Holds::Always, 0, pass()},
-};
-constexpr Row kThreePhaseRatingsDown[] = {
-    {Holds::AtLeast, 7'550'001, pass()},
-    {Holds::AtLeast, 3'001, rating(3, -1)},
-    {Holds::Always, 0, pass()},
-};
-constexpr Row kThreePhaseRatingsUp[] = {
-    {Holds::AtLeast, 7'500'000, pass()},
-    {Holds::AtLeast, 3'000, rating(3, +1)},
-    {Holds::Always, 0, pass()},
-};
+// In the transformer window the powers from `from` up to below `below` move along the phase's
+// ladder of ratings rather than by the ordinary rule; the others pass to it.
+constexpr std::array<Row, 3> ratingLadder(double from, double below, int phases, int direction) {
+    return {{{Holds::AtLeast, below, pass()},
+             {Holds::AtLeast, from, rating(phases, direction)},
+             {Holds::Always, 0, pass()}}};
+}
+
+constexpr auto kSinglePhaseRatingsDown = ratingLadder(1'001, 840'001, 1, -1);
+constexpr auto kSinglePhaseRatingsUp = ratingLadder(1'000, 833'000, 1, +1);
+constexpr auto kThreePhaseRatingsDown = ratingLadder(3'001, 7'550'001, 3, -1);
+constexpr auto kThreePhaseRatingsUp = ratingLadder(3'000, 7'500'000, 3, +1);
 
 // From 1 upwards; below 1 the steps depend on the text's length and set SpinDecimals.
 constexpr Row kDownFromOne[] = {
@@ -86,11 +68,9 @@ const spins::Rule* ratingStep(const MainForm& form, bool up, double p) {
     if (!form.transformerMode()) return nullptr;
     switch (form.phase()) {
         case calc::Phase::Single:
-            return spins::ruleFor(
-                up ? std::span<const Row>(kSinglePhaseRatingsUp) : kSinglePhaseRatingsDown, p);
+            return spins::ruleFor(up ? kSinglePhaseRatingsUp : kSinglePhaseRatingsDown, p);
         case calc::Phase::Three:
-            return spins::ruleFor(
-                up ? std::span<const Row>(kThreePhaseRatingsUp) : kThreePhaseRatingsDown, p);
+            return spins::ruleFor(up ? kThreePhaseRatingsUp : kThreePhaseRatingsDown, p);
         case calc::Phase::Neither:
             break;
     }

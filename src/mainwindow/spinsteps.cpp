@@ -39,15 +39,15 @@ double count(double quotient, Count how) {
 }
 
 // Whether a standard voltage is a stop of the ladder of that phase in that direction.
-bool isStop(const StandardVoltage& v, int phases, Reached way) {
+bool isStop(const StandardVoltage& v, int phases, bool up) {
     if (phases != 3) return true;
-    return v.threePhase == Reached::BothWays || v.threePhase == way;
+    return v.threePhase == Reached::BothWays || (up && v.threePhase == Reached::OnlyUp);
 }
 
 double standardAbove(int phases, double x) {
     double found = 0;
     for (const StandardVoltage& v : kStandardVoltages) {
-        if (!isStop(v, phases, Reached::OnlyUp)) continue;
+        if (!isStop(v, phases, true)) continue;
         found = v.volts;
         if (v.volts > x) break;
     }
@@ -57,29 +57,28 @@ double standardAbove(int phases, double x) {
 double standardBelow(int phases, double x) {
     double found = 0;
     for (const StandardVoltage& v : kStandardVoltages) {
-        if (!isStop(v, phases, Reached::OnlyDown)) continue;
+        if (!isStop(v, phases, false)) continue;
         if (found != 0 && v.volts >= x) break;
         found = v.volts;
     }
     return found;
 }
 
-std::span<const TransformerRating> ratingsOf(int phases) {
-    if (phases == 3) return kThreePhaseRatings;
-    return kSinglePhaseRatings;
+const RatingLadder& ladderOf(int phases) {
+    return phases == 3 ? kThreePhaseLadder : kSinglePhaseLadder;
 }
 
-double ratingBelow(std::span<const TransformerRating> ratings, double x) {
+double ratingBelow(const RatingLadder& ladder, double x) {
     double found = x;
-    for (const TransformerRating& r : ratings) {
-        if (r.reached != Reached::OnlyUp && r.power + 1 <= x) found = r.power;
+    for (const double rating : ladder.ratings) {
+        if (rating != ladder.onlyUp && rating + 1 <= x) found = rating;
     }
     return found;
 }
 
-double ratingAbove(std::span<const TransformerRating> ratings, double x) {
-    for (const TransformerRating& r : ratings) {
-        if (r.reached != Reached::OnlyDown && r.power > x) return r.power;
+double ratingAbove(const RatingLadder& ladder, double x) {
+    for (const double rating : ladder.ratings) {
+        if (rating > x) return rating;
     }
     return x;
 }
@@ -132,10 +131,11 @@ double stepped(std::span<const Row> rows, double x, int textLength) {
 }
 
 float minimumImpedance(int phases, double rating) {
-    for (const TransformerRating& r : ratingsOf(phases)) {
-        if (r.power == rating) return r.impedance;
+    float impedance = 0;
+    for (const ImpedanceFrom& from : ladderOf(phases).impedances) {
+        if (from.power <= rating) impedance = from.impedance;
     }
-    return 0;
+    return impedance;
 }
 
 double apply(const Rule& rule, double x, int textLength) {
@@ -163,8 +163,8 @@ double apply(const Rule& rule, double x, int textLength) {
                                         : standardBelow(static_cast<int>(rule.amount), x);
             break;
         case Rule::Kind::Rating:
-            result = rule.direction > 0 ? ratingAbove(ratingsOf(static_cast<int>(rule.amount)), x)
-                                        : ratingBelow(ratingsOf(static_cast<int>(rule.amount)), x);
+            result = rule.direction > 0 ? ratingAbove(ladderOf(static_cast<int>(rule.amount)), x)
+                                        : ratingBelow(ladderOf(static_cast<int>(rule.amount)), x);
             break;
         case Rule::Kind::LessPowerOfTen:
             // A pasted text may be longer than any exponent a double has: powerOfTen holds it.

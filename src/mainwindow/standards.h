@@ -1,10 +1,12 @@
 // The standard values the spin buttons step through and the phase options convert between.
 #pragma once
 
+#include <span>
+
 namespace spins {
 
 // Which way a step may land on a standard value.
-enum class Reached { No, BothWays, OnlyDown, OnlyUp };
+enum class Reached { No, BothWays, OnlyUp };
 
 // The standard system voltages, ascending. Every one is a stop of the single-phase ladders; a
 // three-phase system voltage also names the line-to-neutral voltage of the same system, which
@@ -34,56 +36,35 @@ inline constexpr StandardVoltage kStandardVoltages[] = {
     {27'600, Reached::BothWays, 15'935},
 };
 
-// The standard transformer ratings in VA, ascending, with the minimum impedance in percent that
-// goes with each.
-struct TransformerRating {
+// The minimum impedance in percent of the ratings from `power` up to the next such entry.
+struct ImpedanceFrom {
     double power;
     float impedance;
-    Reached reached = Reached::BothWays;
 };
 
-inline constexpr TransformerRating kSinglePhaseRatings[] = {
-    {1'000, 1.5F, Reached::OnlyDown},
-    {3'000, 1.5F},
-    {5'000, 1.5F},
-    {7'500, 1.5F},
-    {10'000, 1.5F},
-    {15'000, 1.5F, Reached::OnlyUp},
-    {25'000, 1.5F},
-    {37'500, 1.5F},
-    {50'000, 1.5F},
-    {75'000, 2.0F},
-    {100'000, 2.0F},
-    {167'500, 2.5F},
-    {250'000, 3.5F},
-    {333'000, 3.5F},
-    {500'000, 3.5F},
-    {667'000, 3.5F},
-    {833'000, 3.5F},
+// The standard transformer ratings of a phase in VA, ascending. The lowest is reached only going
+// down, since the ladder is entered going up from it.
+struct RatingLadder {
+    std::span<const double> ratings;
+    double onlyUp;  // a rating a step down passes over, 0 for none
+    std::span<const ImpedanceFrom> impedances;
 };
 
-inline constexpr TransformerRating kThreePhaseRatings[] = {
-    {3'000, 1.5F, Reached::OnlyDown},
-    {6'000, 1.5F},
-    {9'000, 1.5F},
-    {15'000, 1.5F},
-    {30'000, 1.5F},
-    {45'000, 1.5F},
-    {75'000, 1.5F},
-    {112'500, 1.5F},
-    {150'000, 1.5F},
-    {225'000, 2.5F},
-    {300'000, 2.5F},
-    {500'000, 3.5F},
-    {750'000, 3.5F},
-    {1'000'000, 3.5F},
-    {1'500'000, 3.5F},
-    {2'000'000, 3.5F},
-    {2'500'000, 3.5F},
-    {3'000'000, 4.5F},
-    {3'750'000, 5.0F},
-    {5'000'000, 5.0F},
-    {7'500'000, 5.0F},
-};
+inline constexpr double kSinglePhaseRatings[] = {
+    1'000,  3'000,   5'000,   7'500,   10'000,  15'000,  25'000,  37'500, 50'000,
+    75'000, 100'000, 167'500, 250'000, 333'000, 500'000, 667'000, 833'000};
+inline constexpr ImpedanceFrom kSinglePhaseImpedances[] = {
+    {0, 1.5F}, {75'000, 2}, {167'500, 2.5F}, {250'000, 3.5F}};
+
+inline constexpr double kThreePhaseRatings[] = {
+    3'000,     6'000,     9'000,     15'000,    30'000,    45'000,    75'000,
+    112'500,   150'000,   225'000,   300'000,   500'000,   750'000,   1'000'000,
+    1'500'000, 2'000'000, 2'500'000, 3'000'000, 3'750'000, 5'000'000, 7'500'000};
+inline constexpr ImpedanceFrom kThreePhaseImpedances[] = {
+    {0, 1.5F}, {225'000, 2.5F}, {500'000, 3.5F}, {3'000'000, 4.5F}, {3'750'000, 5}};
+
+inline constexpr RatingLadder kSinglePhaseLadder{kSinglePhaseRatings, 15'000,
+                                                 kSinglePhaseImpedances};
+inline constexpr RatingLadder kThreePhaseLadder{kThreePhaseRatings, 0, kThreePhaseImpedances};
 
 }  // namespace spins

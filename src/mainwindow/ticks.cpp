@@ -72,15 +72,30 @@ void shortCircuitStep(MainForm& f) {
     f.Fault.setCaption(format(s.ShortCircuitCurrent, "#,##0"));
 }
 
+// A quantity shown with its own mask; the value is read when it is written, after the change
+// handlers of the writes before it have run.
+struct Shown {
+    controls::TextBox& box;
+    const double& value;
+    std::string_view mask;
+};
+
+// Both overflows end alike: the partner of the capped quantity is written, then the capped one,
+// which stops being derived and takes the focus, so the next tick derives the other.
+void showCapped(MainForm& f, Shown partner, Shown capped, calc::Quantity derived) {
+    partner.box.setText(format(partner.value, partner.mask));
+    capped.box.setText(format(capped.value, capped.mask));
+    f.derive(derived);
+    f.Form.setFocus(capped.box);
+}
+
 void powerOverflow(MainForm& f) {
     calc::CalcState& s = f.state;
     rangeMessage(f);
     s.Power = calc::kPowerCap;
     s.Current = calc::currentAtPowerCap(f.phase(), s.Voltage, s.PowerFactor, s.Current);
-    f.A.setText(format(s.Current, "#,###,###,###"));
-    f.W.setText(format(s.Power, "###,###,###,###"));
-    f.derive(calc::Quantity::Current);
-    f.Form.setFocus(f.W);
+    showCapped(f, {f.A, s.Current, "#,###,###,###"}, {f.W, s.Power, "###,###,###,###"},
+               calc::Quantity::Current);
 }
 
 void currentOverflow(MainForm& f) {
@@ -88,10 +103,8 @@ void currentOverflow(MainForm& f) {
     rangeMessage(f);
     s.Current = calc::kCurrentCap;
     s.Power = calc::powerAtCurrentCap(f.phase(), s.Voltage, s.PowerFactor, s.Power);
-    f.W.setText(format(s.Power, "###,###,###,###"));
-    f.A.setText(format(s.Current, "###,###,###"));
-    f.derive(calc::Quantity::Power);
-    f.Form.setFocus(f.A);
+    showCapped(f, {f.W, s.Power, "###,###,###,###"}, {f.A, s.Current, "###,###,###"},
+               calc::Quantity::Power);
 }
 
 }  // namespace

@@ -6,7 +6,6 @@
 #include "calc/formulas.h"
 #include "calc/messages.h"
 #include "calc/numbers.h"
-#include "controls/userinput.h"
 #include "mainwindow/mainform.h"
 #include "mainwindow/spinsteps.h"
 
@@ -23,11 +22,7 @@ struct WindowMode {
 constexpr WindowMode kCompact{4790, 3732, "System Voltage (U)", "Current (I)", false};
 constexpr WindowMode kTransformer{8160, 5432, "Primary Voltage (U)", "Primary Current (I)", true};
 
-using spins::add;
-using spins::Holds;
-using spins::Row;
-using spins::standard;
-using spins::to;
+using namespace spins;  // the step-table vocabulary
 
 // The secondary ladders differ from those of the system voltage at their ends: 6 V is a stop
 // going down, and above the top a three-phase step down moves by a thousand volts.
@@ -110,11 +105,7 @@ void MainForm::V2_GotFocus() {
 }
 
 void MainForm::V2_KeyDown(std::int16_t& KeyCode, std::int16_t /*Shift*/) {
-    if (KeyCode == controls::kKeyDown) {
-        V2S_SpinDown();
-    } else if (KeyCode == controls::kKeyUp) {
-        V2S_SpinUp();
-    }
+    arrowKeys(KeyCode, &MainForm::V2S_SpinDown, &MainForm::V2S_SpinUp);
 }
 
 // The ladders step the voltage last taken from V2, not the text now in the box.

@@ -9,11 +9,7 @@
 
 namespace {
 
-using spins::add;
-using spins::Holds;
-using spins::Row;
-using spins::standard;
-using spins::to;
+using namespace spins;  // the step-table vocabulary
 
 // U is the voltage before the step; the first row that holds gives the next one. Above the
 // ladder a three-phase step down lands on its top, the next standard voltage below, while a
