@@ -1,0 +1,147 @@
+// The figures a tick shows, from the quantities it starts with; the main window's ticks only
+// write them in order.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "calc/formulas.h"
+#include "calc/numbers.h"
+#include "fieldsfixture.h"
+
+namespace {
+
+using calc::Phase;
+using calc::Quantity;
+
+struct Case {
+    Phase phase;
+    Quantity derived;
+    double u;
+    double given;  // I when the power is derived, P when the current is
+    float pf;
+    double v2;  // 0: the compact window, whose secondary current stays 10
+    float z;
+    const char* shown;  // the derived quantity; after an overflow the other one, capped to match
+    bool out;
+    const char* a2;
+    const char* a2m;
+    int flag;  // the secondary overflow flag after the step, from 0
+    const char* fault;
+    const char* label6;
+};
+
+// Power mask below 1 and from 1; current masks at 1 and 100; overflow formulas of both modes;
+// secondary current exactly 1, far above the limit, and beyond the double range; no impedance.
+constexpr Case kCases[] = {
+    {Phase::Three, Quantity::Power, 208, 10, 1, 0, 1.5F, "3,603", false, "", "", 0, "706", "666"},
+    {Phase::Single, Quantity::Power, 120, 10, 1, 0, 1.5F, "1,200", false, "", "", 0, "1,040",
+     "1000"},
+    {Phase::Single, Quantity::Power, 1, 0.5, 0.85F, 0, 1.5F, "0.4250000119", false, "", "", 0,
+     "1,040", "1000"},
+    {Phase::Neither, Quantity::Power, 208, 10, 1, 0, 1.5F, "0.", false, "", "", 0, "0", ""},
+    {Phase::Three, Quantity::Power, 208, 10, 1, 120, 1.5F, "3,603", false, "17.33", "21.67", 0,
+     "1,224", "1154"},
+    {Phase::Single, Quantity::Power, 208, 10, 1, 120, 1.5F, "2,080", false, "17.33", "21.67", 0,
+     "1,802", "1732"},
+    {Phase::Single, Quantity::Power, 120, 1, 1, 120, 0, "120", false, "1.00", "1.25", 0, "0", "0"},
+    {Phase::Single, Quantity::Power, 60, 1, 1, 120, 3, "60", false, "0.5", "0.625", 0, "27", "25"},
+    {Phase::Three, Quantity::Power, 208, 999999999, 1, 0, 1.5F, "2,775,722,459", true, "", "", 0,
+     "706", "666"},
+    {Phase::Single, Quantity::Power, 1e-300, 1e10, 1, 0, 1.5F, "99,999,999", true, "", "", 0,
+     "1,040", "1000"},
+    {Phase::Three, Quantity::Current, 208, 3603, 1, 0, 1.5F, "10.00", false, "", "", 0, "706",
+     "666"},
+    {Phase::Single, Quantity::Current, 100, 50, 1, 0, 1.5F, "0.5", false, "", "", 0, "1,040",
+     "1000"},
+    {Phase::Three, Quantity::Current, 208, 999999999999, 1, 0, 1.5F, "36,026,656,279", true, "", "",
+     0, "706", "666"},
+    {Phase::Single, Quantity::Current, 100, 999999999999, 0.5F, 0, 1.5F, "4,999,999,949", true, "",
+     "", 0, "1,040", "1000"},
+    {Phase::Single, Quantity::Power, 1, 99999999, 1, 1e-4, 0, "99,999,999", false,
+     "999,999,990,000", "1,249,999,987,500", 1, "0", "0"},
+    {Phase::Single, Quantity::Power, 1, 99999999, 1, 1e-310, 0, "99,999,999", false, "", "", 1, "0",
+     "0"},
+};
+
+TEST(Formulas, ShowWhatATickMustShow) {
+    for (const Case& c : kCases) {
+        SCOPED_TRACE(std::string(c.shown) + " / " + c.a2 + " / " + c.fault);
+        double current = c.derived == Quantity::Power ? c.given : 10;
+        std::string shown;
+        bool out = false;
+        if (c.derived == Quantity::Power) {
+            const auto p = calc::derivePower(c.phase, c.u, current, c.pf);
+            const double power = p ? p->value : 0;
+            out = calc::powerOutOfRange(current, power);
+            shown = out ? calc::format(calc::currentAtPowerCap(c.phase, c.u, c.pf, current),
+                                       "#,###,###,###")
+                        : calc::format(power, calc::powerMask(power));
+        } else {
+            const auto i = calc::deriveCurrent(c.phase, c.given, c.u, c.pf);
+            current = i ? i->value : current;
+            out = calc::currentOutOfRange(current);
+            shown = out ? calc::format(calc::powerAtCurrentCap(c.phase, c.u, c.pf, c.given),
+                                       "###,###,###,###")
+                        : calc::format(current, calc::currentMask(current));
+        }
+        EXPECT_EQ(shown, c.shown);
+        EXPECT_EQ(out, c.out);
+        double secondary = 10;
+        std::string a2;
+        std::string a2m;
+        double percent = 0;
+        if (c.v2 > 0) {
+            const auto side = calc::secondarySide(current, c.u, c.v2, 1.25F);
+            percent = side ? side->percent : 1e308;
+            if (side) {
+                secondary = side->current;
+                a2 = calc::format(secondary, calc::currentMask(secondary));
+                a2m = calc::format(side->percent, calc::currentMask(secondary));
+            }
+        }
+        EXPECT_EQ(a2, c.a2);
+        EXPECT_EQ(a2m, c.a2m);
+        EXPECT_EQ(calc::secondaryOverflow(percent, 0), c.flag);
+        const auto fault = calc::shortCircuit(c.phase, c.z, secondary);
+        EXPECT_EQ(fault ? calc::format(fault->estimate, "#,##0") : "0", c.fault);
+        EXPECT_EQ(fault ? calc::generalText(fault->withoutMotors) : "", c.label6);
+    }
+}
+
+// Raised once above the limit, cleared below it, kept at the limit itself.
+TEST(Formulas, SecondaryOverflowFlagFollowsTheLimit) {
+    const struct {
+        double percent;
+        int before;
+        int after;
+    } cases[] = {{1e10, 0, 1},          {1e10, 1, 1}, {9'999'999'999, 0, 0},
+                 {9'999'999'999, 1, 1}, {1, 1, 0},    {1, 0, 0}};
+    for (const auto& c : cases) {
+        EXPECT_EQ(calc::secondaryOverflow(c.percent, static_cast<std::int16_t>(c.before)), c.after)
+            << c.percent << " from " << c.before;
+    }
+}
+
+// The power tick checks the secondary percentage before showing it, the current tick after;
+// either way one message, red figures, and black again once below the limit.
+TEST(Ticks, ReportASecondaryOverflowOnceInEitherMode) {
+    for (const bool currentMode : {false, true}) {
+        SCOPED_TRACE(currentMode ? "current tick" : "power tick");
+        StartedForm f;
+        controls::userClick(f.form.Trbutton);
+        f.paste(f.form.V2, "0.000000000001");
+        if (currentMode) f.type(f.form.W, "999999");
+        controls::Timer& timer = currentMode ? f.form.Timer2 : f.form.Timer1;
+        controls::userTick(timer);
+        controls::userTick(timer);
+        EXPECT_EQ(f.form.state.SecondaryOverflow, 1);
+        EXPECT_EQ(f.form.A2M.foreColor(), controls::kRed);
+        EXPECT_EQ(f.desktop.messages.size(), 1U);
+        f.paste(f.form.V2, "480");
+        controls::userTick(timer);
+        EXPECT_EQ(f.form.state.SecondaryOverflow, 0);
+        EXPECT_EQ(f.form.A2.foreColor(), controls::kBlack);
+    }
+}
+
+}  // namespace
