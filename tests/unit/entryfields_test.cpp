@@ -1,104 +1,120 @@
+// The entry fields: what a pasted or typed text leaves in the state record and on screen, what
+// their focus handlers select, and their arrow keys.
 #include <gtest/gtest.h>
 
-#include <charconv>
 #include <string>
+#include <type_traits>
+#include <utility>
+#include <variant>
 
-#include "calc/messages.h"
 #include "fieldsfixture.h"
 
 namespace {
 
-struct VoltageCase {
-    const char* pasted;
-    double voltage;
-    const char* shownV;
-    const char* shownW;
-    bool timer1;
-    int messages;
+constexpr bool kTypedAndLeft = true;
+
+struct Case {
+    const char* box;
+    const char* text;
+    bool typedAndLeft;  // else pasted, the field keeping the focus it had
+    const char* shown;
+    const char* variable;
+    double value;
+    int messages = 0;
+    const char* other = nullptr;  // a control the change writes as well, and what it shows
+    const char* otherShows = nullptr;
 };
 
-TEST(VoltageField, ChangeTakesTheVoltageOrResetsThePower) {
-    const VoltageCase cases[] = {
-        {"480", 480, "480", "", true, 0},
-        {"13,800", 13800, "13,800", "", true, 0},
-        {"999999", 999999, "999999", "", true, 0},
-        {"1000000", 999999, "999,999", "", true, 1},
-        {"1E6", 999999, "999,999", "", true, 1},
-        {"", 0, "", "0", false, 0},
-        {".", 0, ".", "0", false, 0},
-        {"12a", 0, "12a", "0", false, 0},
-    };
-    for (const VoltageCase& c : cases) {
-        SCOPED_TRACE(c.pasted);
+const Case kCases[] = {
+    {"V", "13,800", false, "13,800", "Voltage", 13800},
+    {"V", "1E6", false, "999,999", "Voltage", 999999, 1},
+    {"V", "12a", false, "12a", "Voltage", 0, 0, "W", "0"},
+    {"A", "0.8", false, "0.8", "Current", 0.8, 0, "A1", "1.00"},
+    {"A", "79.9", false, "79.9", "Current", 79.9, 0, "A1", "99.88"},
+    {"A", "1234", false, "1234", "Current", 1234, 0, "A1", "1,543"},
+    {"A", "x", false, "x", "Power", 0, 0, "A1", "0."},
+    {"W", "1000000000000", false, "999,999,999,999", "Power", 999999999999, 1},
+    {"W", "1,500", kTypedAndLeft, "1,500", "Power", 1500},
+    {"W", "1.23456", kTypedAndLeft, "1.235", "Power", 1.235},
+    {"W", "12.25", kTypedAndLeft, "12.3", "Power", 12.3},
+    {"Factor", "0.01", false, "0.01", "PowerFactor", 0.01F, 0, "VA", " W"},
+    {"Factor", "1.01", false, "0.85", "PowerFactor", 0.85F, 1},
+    {"Factor", "abc", false, "0.85", "PowerFactor", 0.85F},
+    {"Factor", ".", false, ".", "PowerFactor", 1, 0, "VA", "VA"},
+    {"V2", "12a", false, "120", "SecondaryVoltage", 120},
+    {"V2", "", false, "", "SecondaryVoltage", 208, 0, "A2", "0"},
+    {"V2", "609999.9", false, "609999.9", "SecondaryVoltage", 609999.9},
+    {"V2", "1E9", false, "600000", "SecondaryVoltage", 600000, 1},
+    {"Imped", "4a", false, "1.5", "Impedance", 1.5F},
+    {"Imped", "25", false, "25", "Impedance", 25},
+    {"Imped", "0.01", kTypedAndLeft, "0.01", "Impedance", 0.01F},
+    {"Imped", "13.5", kTypedAndLeft, "13", "Impedance", 13, 1},
+    {"Imped", ".001", kTypedAndLeft, "1.5", "Impedance", 1.5F, 1},
+    {"Imped", "0\b", kTypedAndLeft, "1.5", "Impedance", 1.5F, 1},
+};
+
+double valueOf(calc::CalcState& state, const char* name) {
+    return std::visit(
+        [](auto p) -> double {
+            if constexpr (std::is_pointer_v<decltype(p)>) {
+                return static_cast<double>(*p);
+            } else {
+                return -1;
+            }
+        },
+        calc::findVariable(state, name));
+}
+
+TEST(EntryFields, TakeClampOrResetWhatIsEntered) {
+    for (const Case& c : kCases) {
+        SCOPED_TRACE(std::string(c.box) + " " + c.text);
         StartedForm f;
-        f.paste(f.form.V, c.pasted);
-        EXPECT_EQ(f.form.state.Voltage, c.voltage);
-        EXPECT_EQ(f.form.V.text(), c.shownV);
-        EXPECT_EQ(f.form.W.text(), c.shownW);
-        EXPECT_EQ(f.form.Timer1.enabled(), c.timer1);
-        EXPECT_FALSE(f.form.Timer2.enabled());
-        ASSERT_EQ(f.desktop.messages.size(), static_cast<std::size_t>(c.messages));
-        for (const scenario::Message& m : f.desktop.messages) {
-            EXPECT_EQ(m.text, calc::kRangeMessage);
-            EXPECT_EQ(m.title, "Quellora");
-            EXPECT_EQ(m.style, 48);
+        auto& box = static_cast<controls::TextBox&>(*f.form.Form.find(c.box));
+        if (c.typedAndLeft) {
+            f.type(box, c.text);
+            f.leave();
+        } else {
+            f.paste(box, c.text);
+        }
+        EXPECT_EQ(box.text(), c.shown);
+        EXPECT_EQ(valueOf(f.form.state, c.variable), c.value);
+        EXPECT_EQ(f.desktop.messages.size(), static_cast<std::size_t>(c.messages));
+        if (c.other != nullptr) {
+            const controls::Control& other = *f.form.Form.find(c.other);
+            const auto* otherBox = dynamic_cast<const controls::TextBox*>(&other);
+            EXPECT_EQ(otherBox != nullptr ? otherBox->text() : other.caption(), c.otherShows);
         }
     }
 }
 
-TEST(CurrentField, ChangeKeepsThePercentageOfCurrent) {
+// From current mode: V, A and V2 derive the power again; the power factor and the impedance
+// switch nothing.
+TEST(EntryFields, FocusSelectsWhatTypingShouldReplace) {
     const struct {
-        const char* pasted;
-        double current;
-        const char* shownA1;
-        bool powerCleared;
-    } cases[] = {
-        {"0.25", 0.25, "0.3125", false},
-        {"0.8", 0.8, "1.00", false},
-        {"79.9", 79.9, "99.88", false},
-        {"80", 80, "100", false},
-        {"1234", 1234, "1,543", false},
-        {"", 0, "0.", true},
-        {".", 0, "0.", true},
-        {"x", 0, "0.", true},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.pasted);
-        StartedForm f;
-        f.paste(f.form.A, c.pasted);
-        EXPECT_EQ(f.form.state.Current, c.current);
-        EXPECT_EQ(f.form.A1.caption(), c.shownA1);
-        EXPECT_EQ(f.form.state.Power, c.powerCleared ? 0 : 2958);
-        EXPECT_EQ(f.form.W.text(), c.powerCleared ? "0" : "");
-        EXPECT_TRUE(f.powerMode());  // the current field never switches by its text
-    }
-}
-
-TEST(CurrentField, FocusSelectsTheDigitsAfterTheLeadingZeroBelowOneAmpere) {
-    const struct {
+        const char* box;
         const char* text;
         int start;
         int length;
+        bool powerMode;
     } cases[] = {
-        {"0.25", 2, 2}, {"0.5", 2, 1}, {"0.", 2, 0}, {"0", 1, 0}, {"", 0, 0}, {"10", 0, 2},
+        {"A", "0.25", 2, 2, true},      {"A", "", 0, 0, true},
+        {"A", "10", 0, 2, true},        {"V", "480", 0, 3, true},
+        {"V2", "480", 0, 3, true},      {"Factor", "1", 0, 1, false},
+        {"Factor", "0.5", 2, 1, false}, {"Factor", ".5", 2, 0, false},
+        {"Imped", "0.5", 2, 1, false},  {"Imped", "4.25", 0, 4, false},
+        {"Imped", "", 0, 0, false},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.text);
+        SCOPED_TRACE(std::string(c.box) + " " + c.text);
         StartedForm f;
+        auto& box = static_cast<controls::TextBox&>(*f.form.Form.find(c.box));
+        f.paste(box, c.text);
         controls::userFocus(f.form.W);
-        f.paste(f.form.A, c.text);
-        controls::userFocus(f.form.A);
-        EXPECT_EQ(f.form.A.selStart(), c.start);
-        EXPECT_EQ(f.form.A.selLength(), c.length);
-        EXPECT_TRUE(f.powerMode());
+        controls::userFocus(box);
+        EXPECT_EQ(box.selStart(), c.start);
+        EXPECT_EQ(box.selLength(), c.length);
+        EXPECT_EQ(f.powerMode(), c.powerMode);
     }
-}
-
-// Every digit of the value, so that two states compare equal only when they are.
-std::string exact(double x) {
-    char digits[32];
-    const auto end = std::to_chars(digits, digits + sizeof digits, x).ptr;
-    return std::string(digits, end);
 }
 
 // Everything a person can see or the tick reads, to compare two ways of doing the same thing.
@@ -106,20 +122,19 @@ std::string snapshot(StartedForm& f) {
     MainForm& m = f.form;
     std::string s;
     for (const controls::TextBox* box : {&m.V, &m.A, &m.W, &m.Factor, &m.V2, &m.Imped}) {
-        s += box->name() + "=" + box->text() + " [" + std::to_string(box->selStart()) + "," +
+        s += box->text() + "[" + std::to_string(box->selStart()) + "," +
              std::to_string(box->selLength()) + "] ";
     }
-    s += "VA=" + m.VA.caption() + " A1=" + m.A1.caption();
-    s += " U=" + exact(m.state.Voltage) + " I=" + exact(m.state.Current) +
-         " P=" + exact(m.state.Power) + " PF=" + exact(m.state.PowerFactor) +
-         " U2=" + exact(m.state.SecondaryVoltage) + " Z=" + exact(m.state.Impedance);
-    s += " timers=" + std::to_string(m.Timer1.enabled()) + std::to_string(m.Timer2.enabled());
-    s += " focus=" + (m.Form.focused() != nullptr ? m.Form.focused()->name() : "none");
-    s += " messages=" + std::to_string(f.desktop.messages.size());
-    return s;
+    for (const char* name : {"Voltage", "Current", "Power", "PowerFactor", "SecondaryVoltage",
+                             "Impedance", "SpinDecimals"}) {
+        s += std::to_string(valueOf(m.state, name)) + " ";
+    }
+    s += m.VA.caption() + m.A1.caption() + (f.powerMode() ? " P" : " I");
+    s += (m.Form.focused() != nullptr ? m.Form.focused()->name() : "none");
+    return s + std::to_string(f.desktop.messages.size());
 }
 
-TEST(ArrowKeys, ActExactlyAsTheSpinButtonBesideTheField) {
+TEST(ArrowKeys, ActExactlyAsTheSpinButtonBesideTheFieldAndOtherKeysNot) {
     const struct {
         controls::TextBox MainForm::*box;
         controls::SpinButton MainForm::*spin;
@@ -139,30 +154,23 @@ TEST(ArrowKeys, ActExactlyAsTheSpinButtonBesideTheField) {
             controls::userSpin(bySpin.form.*field.spin, up);
             EXPECT_EQ(snapshot(byKey), snapshot(bySpin));
         }
+        StartedForm byOther;
+        StartedForm untouched;
+        controls::userFocus(byOther.form.*field.box);
+        controls::userFocus(untouched.form.*field.box);
+        for (const std::int16_t key : {37, 39, 13})
+            controls::userKeyDown(byOther.form.*field.box, key);
+        EXPECT_EQ(snapshot(byOther), snapshot(untouched));
     }
 }
 
-TEST(ArrowKeys, OtherKeysDoNothingAndNoKeyIsConsumed) {
-    StartedForm f;
-    const std::string before = snapshot(f);
-    for (std::int16_t key : {std::int16_t{37}, std::int16_t{39}, std::int16_t{13}}) {
-        f.form.V_KeyDown(key, 0);
-        f.form.A_KeyDown(key, 0);
-        f.form.W_KeyDown(key, 0);
-        f.form.Factor_KeyDown(key, 0);
-        f.form.V2_KeyDown(key, 0);
-        f.form.Imped_KeyDown(key, 0);
-    }
-    EXPECT_EQ(snapshot(f), before);
-    for (std::int16_t key : {controls::kKeyUp, controls::kKeyDown}) {
-        const std::int16_t pressed = key;
-        f.form.V_KeyDown(key, 0);
-        f.form.A_KeyDown(key, 0);
-        f.form.W_KeyDown(key, 0);
-        f.form.Factor_KeyDown(key, 0);
-        f.form.V2_KeyDown(key, 0);
-        f.form.Imped_KeyDown(key, 0);
-        EXPECT_EQ(key, pressed);
+// A window resized by hand: the button counts 6500 itself as the transformer window.
+TEST(TransformerButton, ThresholdIsInclusiveForTheButton) {
+    for (const auto& [width, after] : {std::pair{6499, 8160}, {6500, 4790}, {6501, 4790}}) {
+        StartedForm f;
+        f.form.Form.setWidth(width);
+        controls::userClick(f.form.Trbutton);
+        EXPECT_EQ(f.form.Form.width(), after) << width;
     }
 }
 
