@@ -12,6 +12,12 @@ AboutForm* MainForm::about() const {
     return about_ != nullptr && !about_->unloaded() ? about_.get() : nullptr;
 }
 
+controls::Window* MainForm::window(std::string_view name) {
+    if (name == "MainForm") return &Form;
+    if (name == "AboutForm" && about() != nullptr) return &about()->Form;
+    return nullptr;
+}
+
 void MainForm::Form_Load() {
     state.SecondaryPercent = 1.25F;
     state.CurrentPercent = 1.25F;

@@ -32,6 +32,8 @@ class MainForm {
 
     // The About window while it is open, else null.
     AboutForm* about() const;
+    // A window of the program by its class name ("MainForm", "AboutForm") while it is open.
+    controls::Window* window(std::string_view name);
 
     // Form_Load runs once, then the window is shown with the focus on the first tab stop.
     void Form_Load();

@@ -129,15 +129,11 @@ std::string Session::checkProperty(const Command& command) {
 // The focus of the window the control belongs to; "none" asks about the main window.
 std::string Session::checkFocus(const Command& command) {
     const ControlRef& ref = command.control;
-    if (!ref.about) {
-        const controls::Control* focused = form_.Form.focused();
-        const controls::Control* wanted = ref.name.empty() ? nullptr : find(ref);
-        return focused == wanted ? std::string() : controlName(focused, false);
-    }
-    const AboutForm* about = form_.about();
-    if (about == nullptr) return std::string(kAboutClosed);
-    const controls::Control* focused = about->Form.focused();
-    return focused == find(ref) ? std::string() : controlName(focused, true);
+    const controls::Window* window = form_.window(ref.window());
+    if (window == nullptr) return std::string(kAboutClosed);
+    const controls::Control* focused = window->focused();
+    const controls::Control* wanted = ref.name.empty() ? nullptr : find(ref);
+    return focused == wanted ? std::string() : controlName(focused, ref.about);
 }
 
 // The number is rounded to the variable's own type once, by the calculator's own conversions,

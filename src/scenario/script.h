@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace scenario {
@@ -12,6 +13,8 @@ namespace scenario {
 struct ControlRef {
     bool about = false;
     std::string name;
+    // The name the session looks the window up by.
+    std::string_view window() const { return about ? "AboutForm" : "MainForm"; }
     friend bool operator==(const ControlRef&, const ControlRef&) = default;
 };
 

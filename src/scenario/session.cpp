@@ -49,10 +49,9 @@ Session::Session() : form_(desktop_, gate_) {
     form_.show();
 }
 
-controls::Control* Session::find(const ControlRef& ref) const {
-    if (!ref.about) return form_.Form.find(ref.name);
-    AboutForm* about = form_.about();
-    return about != nullptr ? about->Form.find(ref.name) : nullptr;
+controls::Control* Session::find(const ControlRef& ref) {
+    const controls::Window* window = form_.window(ref.window());
+    return window != nullptr ? window->find(ref.name) : nullptr;
 }
 
 std::string Session::run(const Command& command) {

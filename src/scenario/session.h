@@ -40,7 +40,7 @@ class Session {
 
     // Null for a control of the About window while it is closed. Names were checked before the
     // run (controlcheck.h), so a main-window control is always found.
-    controls::Control* find(const ControlRef& ref) const;
+    controls::Control* find(const ControlRef& ref);
 
     RecordingDesktop desktop_;
     controls::EventGate gate_;
