@@ -43,7 +43,7 @@ class AccessibilityTest : public QObject {
 };
 
 void AccessibilityTest::everyControlIsNamedAndDescribedAsTheModelSays() {
-    Session session;
+    Onscreen session;
     QVERIFY(controls::userClick(session.form.Command3D2));
     AboutForm* about = session.form.about();
     QVERIFY(about != nullptr);
@@ -75,7 +75,7 @@ void AccessibilityTest::everyControlIsNamedAndDescribedAsTheModelSays() {
 }
 
 void AccessibilityTest::spinArrowsAreNamedAndPressable() {
-    Session session;
+    Onscreen session;
     QAccessibleInterface* spin = accessible(session.widget<QWidget>("VS"));
     QCOMPARE(spin->text(QAccessible::Name), QStringLiteral("Steps of the system voltage"));
     QCOMPARE(spin->childCount(), 2);
@@ -95,7 +95,7 @@ void AccessibilityTest::spinArrowsAreNamedAndPressable() {
 }
 
 void AccessibilityTest::numbersAreValuesAfterATick() {
-    Session session;
+    Onscreen session;
     QVERIFY(controls::userTick(session.form.Timer1));
     QAccessibleInterface* power = accessible(session.widget<QLineEdit>("W"));
     QCOMPARE(power->text(QAccessible::Name), QStringLiteral("Power, volt-amperes"));
@@ -123,7 +123,7 @@ void AccessibilityTest::numbersAreValuesAfterATick() {
 }
 
 void AccessibilityTest::hintAreasDescribeTheirNote() {
-    Session session;
+    Onscreen session;
     QVERIFY(controls::userClick(session.form.Trbutton));
     QVERIFY(controls::userTick(session.form.Timer1));
     const QString withoutMotors = fromModel(session.form.Label6.caption());
@@ -147,7 +147,7 @@ void AccessibilityTest::hintAreasDescribeTheirNote() {
 }
 
 void AccessibilityTest::noteIsALiveStatusBar() {
-    Session session;
+    Onscreen session;
     QLabel* note = session.widget<QLabel>("Label5");
     QAccessibleInterface* live = accessible(note);
     QCOMPARE(live->role(), QAccessible::StatusBar);
@@ -162,7 +162,7 @@ void AccessibilityTest::noteIsALiveStatusBar() {
 }
 
 void AccessibilityTest::optionActionsReachTheModel() {
-    Session session;
+    Onscreen session;
     QAccessibleInterface* single = accessible(session.widget<QWidget>("SPh"));
     QAccessibleInterface* three = accessible(session.widget<QWidget>("TPh"));
     QCOMPARE(single->role(), QAccessible::RadioButton);

@@ -47,7 +47,7 @@ class DisplayTest : public QObject {
 };
 
 void DisplayTest::windowHasTheModelsOuterSize() {
-    Session session;
+    Onscreen session;
     QWidget* top = session.top();
     QCOMPARE(top->windowTitle(), QStringLiteral(" Quellora"));
     // 4790 x 3732 twips at 15 twips a pixel, frame included.
@@ -72,7 +72,7 @@ void DisplayTest::controlsSitAtTheirTwips() {
         {"Command3D1", QRect(80, 190, 53, 18)}, {"Factor", QRect(26, 15, 60, 26)},
         {"Frame3D6", QRect(320, 12, 209, 49)},
     };
-    Session session;
+    Onscreen session;
     for (const Place& place : places) {
         QWidget* widget = session.widget<QWidget>(place.name);
         QVERIFY2(widget != nullptr, place.name);
@@ -83,7 +83,7 @@ void DisplayTest::controlsSitAtTheirTwips() {
 }
 
 void DisplayTest::fontsResolveToOneFamily() {
-    Session session;
+    Onscreen session;
     const QFontInfo field(session.widget<QLineEdit>("V")->font());
     const QFontInfo note(session.widget<QLabel>("Label5")->font());
     QVERIFY(field.bold());
@@ -95,14 +95,14 @@ void DisplayTest::fontsResolveToOneFamily() {
 }
 
 void DisplayTest::tickIsShown() {
-    Session session;
+    Onscreen session;
     QVERIFY(controls::userTick(session.form.Timer1));
     QCOMPARE(session.widget<QLineEdit>("W")->text(), QStringLiteral("3,603"));
     QCOMPARE(session.widget<QLabel>("Wzor")->text(), QStringLiteral("P = 1.73 * U * I * PF"));
 }
 
 void DisplayTest::idleTicksRepaintNothing() {
-    Session session;
+    Onscreen session;
     // No caret may blink during the count.
     session.form.Form.setFocus(session.form.Command3D2);
     QVERIFY(controls::userTick(session.form.Timer1));
@@ -128,7 +128,7 @@ void DisplayTest::idleTicksRepaintNothing() {
 }
 
 void DisplayTest::tickIsSkippedWhileAMessageBoxIsOpen() {
-    Session session;
+    Onscreen session;
     session.desktop.realMessageBoxes = true;
     session.watchdog.expectModal = true;
     int ticks = 0;
@@ -165,7 +165,7 @@ void DisplayTest::tickIsSkippedWhileAMessageBoxIsOpen() {
 }
 
 void DisplayTest::unexpectedMessageBoxIsClosedByTheWatchdog() {
-    Session session;
+    Onscreen session;
     session.desktop.realMessageBoxes = true;
     session.form.Command1.onClick = [&] {
         session.desktop.messageBox("stray", "Quellora", controls::MessageStyle::Exclamation);
@@ -176,7 +176,7 @@ void DisplayTest::unexpectedMessageBoxIsClosedByTheWatchdog() {
 }
 
 void DisplayTest::aboutWindowComesAndGoes() {
-    Session session;
+    Onscreen session;
     QTest::mouseClick(session.widget<QPushButton>("Command3D2"), Qt::LeftButton);
     AboutForm* about = session.form.about();
     QVERIFY(about != nullptr);
@@ -193,7 +193,7 @@ void DisplayTest::aboutWindowComesAndGoes() {
     // A click on the background closes it from inside its own widget's event.
     QTest::mouseClick(window, Qt::LeftButton, {}, QPoint(3, window->height() / 2));
     QVERIFY(session.form.about() == nullptr);
-    Session::settle();
+    Onscreen::settle();
     QVERIFY(window == nullptr);
 
     // It can be opened again.
@@ -203,7 +203,7 @@ void DisplayTest::aboutWindowComesAndGoes() {
 }
 
 void DisplayTest::aboutOpensWhereThePersonMovedTheWindow() {
-    Session session;
+    Onscreen session;
     const controls::Rect before = session.form.Form.geometry();
     session.top()->move(50, 60);
     QTRY_COMPARE(session.form.Form.geometry().left, 750);

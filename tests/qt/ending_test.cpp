@@ -28,7 +28,7 @@ class EndingTest : public QObject {
 };
 
 void EndingTest::exitButtonEndsTheProgram() {
-    Session session;
+    Onscreen session;
     auto* exit = session.widget<QPushButton>("Command3D1");
     QTimer::singleShot(0, [exit] { QTest::mouseClick(exit, Qt::LeftButton); });
     QCOMPARE(runLoopUntilEnded(), 0);
@@ -37,7 +37,7 @@ void EndingTest::exitButtonEndsTheProgram() {
 }
 
 void EndingTest::closingTheMainWindowEndsTheProgram() {
-    Session session;
+    Onscreen session;
     QWidget* top = session.top();
     QTimer::singleShot(0, [top] { top->close(); });
     QCOMPARE(runLoopUntilEnded(), 0);
@@ -46,7 +46,7 @@ void EndingTest::closingTheMainWindowEndsTheProgram() {
 }
 
 void EndingTest::closingAboutOnlyClosesAbout() {
-    Session session;
+    Onscreen session;
     QTest::mouseClick(session.widget<QPushButton>("Command3D2"), Qt::LeftButton);
     QVERIFY(session.form.about() != nullptr);
     QWidget* about = session.desktop.widgetOf(session.form.about()->Form);

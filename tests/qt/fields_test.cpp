@@ -27,7 +27,7 @@ class FieldsTest : public QObject {
 };
 
 void FieldsTest::powerFieldTakesWhatIsTyped() {
-    Session session;
+    Onscreen session;
     MainForm& form = session.form;
     TestDesktop& desktop = session.desktop;
     auto* w = session.widget<QLineEdit>("W");
@@ -101,7 +101,7 @@ void FieldsTest::powerFactorIsHeldInItsRange() {
          "VA"},
         {"up at 1 selects the 1", nullptr, 1, "1", 0, 1, 1.0F, "VA"},
     };
-    Session session;
+    Onscreen session;
     MainForm& form = session.form;
     auto* factor = session.widget<QLineEdit>("Factor");
     auto* unit = session.widget<QLabel>("VA");

@@ -38,7 +38,7 @@ ModalWatchdog::ModalWatchdog() {
     timer_.start();
 }
 
-Session::Session() {
+Onscreen::Onscreen() {
     app::routeTitleBarClose(desktop, form);
     form.Form_Load();
     form.show();
@@ -46,7 +46,7 @@ Session::Session() {
     if (window != nullptr && QTest::qWaitForWindowActive(window)) settle();
 }
 
-Session::~Session() {
+Onscreen::~Onscreen() {
     // Recorded without returning: the windows must still go before the model does.
     QTest::qVerify(watchdog.unexpected == 0, "watchdog.unexpected == 0",
                    "a modal window opened that no test expected", __FILE__, __LINE__);
@@ -54,11 +54,11 @@ Session::~Session() {
     settle();
 }
 
-void Session::focus(QWidget* widget) const {
+void Onscreen::focus(QWidget* widget) const {
     widget->setFocus(Qt::MouseFocusReason);
 }
 
-void Session::settle() {
+void Onscreen::settle() {
     QCoreApplication::processEvents();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }

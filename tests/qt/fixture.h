@@ -46,7 +46,6 @@ class ModalWatchdog : public QObject {
     QTimer timer_;
 };
 
-// The program as main() starts it, shown and active.
 // Receives the addresses QDesktopServices hands to the default handlers.
 class UrlSink : public QObject {
     Q_OBJECT
@@ -58,12 +57,13 @@ class UrlSink : public QObject {
     void open(const QUrl& url) { urls.append(url); }
 };
 
-class Session {
+// The program as main() starts it, shown and active.
+class Onscreen {
   public:
-    Session();
-    ~Session();
-    Session(const Session&) = delete;
-    Session& operator=(const Session&) = delete;
+    Onscreen();
+    ~Onscreen();
+    Onscreen(const Onscreen&) = delete;
+    Onscreen& operator=(const Onscreen&) = delete;
 
     QWidget* top() const { return desktop.widgetOf(form.Form); }
     template <class W>

@@ -102,10 +102,10 @@ class GuidanceTest : public QObject {
     void aboutOpensOverTheDraggedWindow();
 
   private:
-    static void checkMoves(Session& session, std::span<const Move> moves);
+    static void checkMoves(Onscreen& session, std::span<const Move> moves);
 };
 
-void GuidanceTest::checkMoves(Session& session, std::span<const Move> moves) {
+void GuidanceTest::checkMoves(Onscreen& session, std::span<const Move> moves) {
     // Each control counts what it hears, so that a note left unchanged is known to have been
     // passed over, and a frame is known not to hear the pointer over a control inside it.
     std::map<std::string, std::shared_ptr<int>> heard;
@@ -152,7 +152,7 @@ void GuidanceTest::checkMoves(Session& session, std::span<const Move> moves) {
 }
 
 void GuidanceTest::hintsFollowThePointer() {
-    Session session;
+    Onscreen session;
     checkMoves(session, kCompactMoves);
     if (QTest::currentTestFailed()) return;
 
@@ -164,7 +164,7 @@ void GuidanceTest::hintsFollowThePointer() {
 }
 
 void GuidanceTest::aboutOpensOverTheDraggedWindow() {
-    Session session;
+    Onscreen session;
     UrlSink sink;
     for (const char* scheme : kSchemes) {
         QDesktopServices::setUrlHandler(QString::fromLatin1(scheme), &sink, "open");
@@ -240,7 +240,7 @@ void GuidanceTest::aboutOpensOverTheDraggedWindow() {
     // A bare point of its background closes it.
     QTest::mouseClick(window, Qt::LeftButton, {}, QPoint(3, 3));
     QVERIFY(session.form.about() == nullptr);
-    Session::settle();
+    Onscreen::settle();
     QVERIFY(window == nullptr);
 
     for (const char* scheme : kSchemes) {

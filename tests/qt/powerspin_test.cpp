@@ -81,7 +81,7 @@ void PowerSpinTest::arrowsStepThePower() {
     QFETCH(float, impedanceValue);
     QFETCH(int, messages);
 
-    Session session;
+    Onscreen session;
     MainForm& form = session.form;
     auto* w = session.widget<QLineEdit>("W");
     auto* imped = session.widget<QLineEdit>("Imped");

@@ -34,7 +34,7 @@ class RoutesTest : public QObject {
 };
 
 void RoutesTest::optionsShowTheModelsChoice() {
-    Session session;
+    Onscreen session;
     auto* single = session.widget<QRadioButton>("SPh");
     auto* three = session.widget<QRadioButton>("TPh");
     QVERIFY(three->isChecked());
@@ -53,7 +53,7 @@ void RoutesTest::optionsShowTheModelsChoice() {
 }
 
 void RoutesTest::spinArrowsStepTheirControl() {
-    Session session;
+    Onscreen session;
     std::vector<std::string> log;
     for (controls::SpinButton* spin : {&session.form.VS, &session.form.PFS}) {
         spin->onSpinUp = [&log, spin] { log.push_back(spin->name() + " up"); };
@@ -88,7 +88,7 @@ void RoutesTest::pointerMovesReachTheControlUnderThePointer() {
         {"frame without a handler", "Frame3D1", QPoint(4, 44), "Frame3D1"},
         {"back to the background", "Form", QPoint(150, 3), "Form"},
     };
-    Session session;
+    Onscreen session;
     std::vector<std::string> log;
     recordHovers(session.form, {"Form", "Frame3D4", "Factor", "Command1", "A1", "PFS", "Frame3D1"},
                  log);
@@ -112,7 +112,7 @@ void RoutesTest::pointerMovesReachTheControlUnderThePointer() {
 }
 
 void RoutesTest::labelAndBackgroundClicks() {
-    Session session;
+    Onscreen session;
     std::vector<std::string> log;
     session.form.Form.onClick = [&] { log.emplace_back("Form"); };
     session.form.A1.onClick = [&] { log.emplace_back("A1"); };
@@ -140,7 +140,7 @@ void RoutesTest::labelAndBackgroundClicks() {
 }
 
 void RoutesTest::timersTickWhileEnabled() {
-    Session session;
+    Onscreen session;
     int first = 0;
     int second = 0;
     session.form.Timer1.onTimer = [&] { ++first; };

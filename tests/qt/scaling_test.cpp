@@ -111,7 +111,7 @@ class ScalingTest : public QObject {
 };
 
 void ScalingTest::layoutKeepsItsLogicalPixels() {
-    Session session;
+    Onscreen session;
     QWidget* top = session.top();
     QCOMPARE(top->devicePixelRatioF(), expectedScale());
     QCOMPARE(top->logicalDpiX(), 96);
@@ -124,13 +124,13 @@ void ScalingTest::layoutKeepsItsLogicalPixels() {
 }
 
 void ScalingTest::everyTextFitsTheCompactWindow() {
-    Session session;
+    Onscreen session;
     QVERIFY(controls::userTick(session.form.Timer1));
     checkFits(session.top());
 }
 
 void ScalingTest::everyTextFitsTheTransformerWindow() {
-    Session session;
+    Onscreen session;
     QVERIFY(controls::userClick(session.form.Trbutton));
     QVERIFY(controls::userClick(session.form.CommandSC));
     QVERIFY(controls::userTick(session.form.Timer1));
@@ -141,7 +141,7 @@ void ScalingTest::everyTextFitsTheTransformerWindow() {
 }
 
 void ScalingTest::everyTextFitsTheAboutWindow() {
-    Session session;
+    Onscreen session;
     QVERIFY(controls::userClick(session.form.Command3D2));
     QVERIFY(session.form.about() != nullptr);
     checkFits(session.desktop.widgetOf(session.form.about()->Form));

@@ -29,7 +29,7 @@ bool unseen(QWidget* top, QWidget* widget) {
 
 // The outer rectangle of the window in pixels where the model puts it, and centred on the screen
 // up to the pixel lost in halving.
-void checkPlace(Session& session, QSize outer) {
+void checkPlace(Onscreen& session, QSize outer) {
     QWidget* top = session.top();
     QTRY_COMPARE(top->frameGeometry().size(), outer);
     const controls::Rect& model = session.form.Form.geometry();
@@ -44,7 +44,7 @@ void checkPlace(Session& session, QSize outer) {
 }
 
 // Where a Tab pressed in Factor takes the focus.
-QWidget* tabFromFactor(Session& session) {
+QWidget* tabFromFactor(Onscreen& session) {
     auto* factor = session.widget<QLineEdit>("Factor");
     session.focus(factor);
     QTest::keyClick(factor, Qt::Key_Tab);
@@ -61,7 +61,7 @@ class TransformerTest : public QObject {
 };
 
 void TransformerTest::buttonWidensAndNarrowsTheRealWindow() {
-    Session session;
+    Onscreen session;
     MainForm& form = session.form;
     QWidget* top = session.top();
     auto* button = session.widget<QPushButton>("Trbutton");

@@ -23,7 +23,7 @@ class TypingTest : public QObject {
 };
 
 void TypingTest::digitsReachTheModel() {
-    Session session;
+    Onscreen session;
     auto* edit = session.widget<QLineEdit>("V");
     QVERIFY(edit != nullptr);
     session.focus(edit);
@@ -72,7 +72,7 @@ void TypingTest::refusedKeysBeepAndChangeNothing() {
     QFETCH(QString, text);
     QFETCH(int, beeps);
 
-    Session session;
+    Onscreen session;
     QGuiApplication::clipboard()->setText(QStringLiteral("999"));
     auto* edit = session.widget<QLineEdit>("V");
     session.focus(edit);
@@ -102,7 +102,7 @@ void TypingTest::caretMovesAreCopiedIntoTheModel() {
         {"shift+end", Qt::Key_End, Qt::ShiftModifier, 1, 2},
         {"shift+left keeps the anchor", Qt::Key_Left, Qt::ShiftModifier, 1, 1},
     };
-    Session session;
+    Onscreen session;
     auto* edit = session.widget<QLineEdit>("V");
     session.focus(edit);
     session.form.V.setSelStart(0);
@@ -116,7 +116,7 @@ void TypingTest::caretMovesAreCopiedIntoTheModel() {
 }
 
 void TypingTest::mouseSelectionIsCopiedIntoTheModel() {
-    Session session;
+    Onscreen session;
     auto* edit = session.widget<QLineEdit>("V");
     const QPoint end(edit->width() - 4, edit->height() / 2);
 
@@ -131,7 +131,7 @@ void TypingTest::mouseSelectionIsCopiedIntoTheModel() {
 }
 
 void TypingTest::modelSelectionIsShown() {
-    Session session;
+    Onscreen session;
     auto* edit = session.widget<QLineEdit>("A");
     controls::TextBox& box = session.form.A;
 
@@ -150,7 +150,7 @@ void TypingTest::modelSelectionIsShown() {
 }
 
 void TypingTest::arrowKeysReachKeyDown() {
-    Session session;
+    Onscreen session;
     std::vector<int> codes;
     session.form.V.onKeyDown = [&](std::int16_t& code, std::int16_t) { codes.push_back(code); };
     auto* edit = session.widget<QLineEdit>("V");
@@ -165,7 +165,7 @@ void TypingTest::arrowKeysReachKeyDown() {
 }
 
 void TypingTest::deleteAndBackspaceEditThroughTheModel() {
-    Session session;
+    Onscreen session;
     std::vector<std::string> changes;
     session.form.V.onChange = [&] { changes.push_back(session.form.V.text()); };
     auto* edit = session.widget<QLineEdit>("V");
@@ -182,7 +182,7 @@ void TypingTest::deleteAndBackspaceEditThroughTheModel() {
 }
 
 void TypingTest::focusFromTabReachesTheModelAndCodeFocusIsNotEchoed() {
-    Session session;
+    Onscreen session;
     MainForm& form = session.form;
     int events = 0;
     auto afterEvent = session.gate.afterEvent;
@@ -209,7 +209,7 @@ void TypingTest::focusFromTabReachesTheModelAndCodeFocusIsNotEchoed() {
 
 // The key preview sees what is typed anywhere in the window, not only in the fields.
 void TypingTest::keysOnAButtonPassTheKeyPreviewToo() {
-    Session session;
+    Onscreen session;
     auto* button = session.widget<QPushButton>("Trbutton");
     QVERIFY(button != nullptr);
     session.focus(button);
