@@ -123,15 +123,13 @@ void AboutForm::Form_Load() {
 }
 
 void AboutForm::show() {
-    Form.setShown(true);
-    desktop.showWindow(Form);
+    Form.show(desktop);
 }
 
 void AboutForm::unload() {
     if (unloaded_) return;
     unloaded_ = true;
-    Form.setShown(false);
-    desktop.unloadWindow(Form);
+    Form.unload(desktop);
 }
 
 // Closing hands the user back to the main window by bringing it to the front with the focus.

@@ -1,5 +1,7 @@
 #include "controls/control.h"
 
+#include <stdexcept>
+
 #include "controls/window.h"
 
 namespace controls {
@@ -23,6 +25,34 @@ bool Control::canHoldFocus() const {
         default:
             return false;
     }
+}
+
+bool Control::reachable() const {
+    for (const Control* c = this; c != nullptr; c = c->container()) {
+        if (!c->enabled() || !c->visible()) return false;
+    }
+    return true;
+}
+
+void Control::beforeShown() const {
+    if (window_ != nullptr && window_->shown()) {
+        throw std::logic_error(name_ + ": a design-time property set after the window was shown");
+    }
+}
+
+void Control::setTabIndex(int index) {
+    beforeShown();
+    tabIndex_ = index;
+}
+
+void Control::setFont(Font font) {
+    beforeShown();
+    font_ = std::move(font);
+}
+
+void Control::setAlignment(Align alignment) {
+    beforeShown();
+    alignment_ = alignment;
 }
 
 void Control::notify(Property property) {
@@ -64,6 +94,7 @@ void Control::setForeColor(Rgb color) {
 }
 
 void Control::setSystemColors(SystemColor fore, SystemColor back) {
+    beforeShown();
     foreSystem_ = fore;
     backSystem_ = back;
 }
@@ -125,6 +156,7 @@ SpinButton::SpinButton(std::string name, Control* container, Rect geometry)
     : Control(Kind::SpinButton, std::move(name), container, geometry) {}
 
 void SpinButton::setArrowNames(std::string up, std::string down) {
+    beforeShown();
     upName_ = std::move(up);
     downName_ = std::move(down);
 }

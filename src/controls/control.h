@@ -1,7 +1,10 @@
 // The toolkit-free model of the controls. Handlers read and write these objects only; a
 // toolkit binding mirrors them on screen through the window's observer and feeds user input
 // back through userinput.h. Every setter is change-only: writing the value a property already
-// has notifies nobody, so an idle recalculation repaints nothing.
+// has notifies nobody, so an idle recalculation repaints nothing. A setter either notifies the
+// observer or belongs to the design (tab order, font, alignment, colours of the theme, word
+// wrap, live notes, arrow names): those may only be called before the window is shown, since
+// no binding would repaint them, and throw std::logic_error afterwards.
 #pragma once
 
 #include <cstdint>
@@ -94,9 +97,12 @@ class Control {
     bool tabStop() const { return tabStop_; }
     void setTabStop(bool tabStop);
     int tabIndex() const { return tabIndex_; }
-    void setTabIndex(int index) { tabIndex_ = index; }
+    void setTabIndex(int index);
     // Only text boxes, option buttons, command buttons and spin buttons ever hold the focus.
     bool canHoldFocus() const;
+    // Enabled and visible, and so is every container up to the window: only then does a
+    // person's action or a focus move reach it.
+    bool reachable() const;
 
     Rgb foreColor() const { return foreColor_; }
     void setForeColor(Rgb color);
@@ -105,9 +111,9 @@ class Control {
     void setSystemColors(SystemColor fore, SystemColor back);
 
     const Font& font() const { return font_; }
-    void setFont(Font font) { font_ = std::move(font); }
+    void setFont(Font font);
     Align alignment() const { return alignment_; }
-    void setAlignment(Align alignment) { alignment_ = alignment; }
+    void setAlignment(Align alignment);
 
     // Captions of labels, buttons, frames, options and windows share one property.
     const std::string& caption() const { return caption_; }
@@ -126,6 +132,8 @@ class Control {
 
   protected:
     void notify(Property property);
+    // The guard of the design-time setters.
+    void beforeShown() const;
     void attachWindow(Window* window) { window_ = window; }
 
   private:
@@ -152,11 +160,17 @@ class Label : public Control {
   public:
     Label(std::string name, Control* container, Rect geometry, std::string caption);
     bool wordWrap() const { return wordWrap_; }
-    void setWordWrap(bool wrap) { wordWrap_ = wrap; }
+    void setWordWrap(bool wrap) {
+        beforeShown();
+        wordWrap_ = wrap;
+    }
     // A note whose new captions a screen reader should hear without being asked; fixed before
     // the window is shown.
     bool live() const { return live_; }
-    void setLive(bool live) { live_ = live; }
+    void setLive(bool live) {
+        beforeShown();
+        live_ = live;
+    }
 
   private:
     bool wordWrap_ = false;

@@ -4,10 +4,7 @@ namespace controls {
 namespace {
 
 bool acceptsInput(const Control& control) {
-    for (const Control* c = &control; c != nullptr; c = c->container()) {
-        if (!c->enabled() || !c->visible()) return false;
-    }
-    return control.window() != nullptr;
+    return control.reachable() && control.window() != nullptr;
 }
 
 // Focus as a click gives it, inside an event already admitted by the gate.
@@ -16,6 +13,26 @@ void focusFromUser(Control& control) {
 }
 
 }  // namespace
+
+bool accepts(Kind kind, Action action) {
+    switch (action) {
+        case Action::Focus:
+            return kind == Kind::TextBox || kind == Kind::OptionButton ||
+                   kind == Kind::CommandButton || kind == Kind::SpinButton;
+        case Action::Type:
+        case Action::Paste:
+        case Action::KeyDown:
+            return kind == Kind::TextBox;
+        case Action::Spin:
+            return kind == Kind::SpinButton;
+        case Action::Click:
+            return kind == Kind::CommandButton || kind == Kind::OptionButton ||
+                   kind == Kind::Label || kind == Kind::Frame || kind == Kind::Window;
+        case Action::Hover:
+            return kind != Kind::Timer;
+    }
+    return false;
+}
 
 bool userFocus(Control& control) {
     if (!acceptsInput(control)) return false;
@@ -80,6 +97,7 @@ bool userMove(Window& window, int left, int top) {
 }
 
 bool userClick(Control& control) {
+    if (!accepts(control.kind(), Action::Click)) return false;
     if (control.kind() != Kind::Window && !acceptsInput(control)) return false;
     return control.window()->gate().run([&] {
         if (control.kind() == Kind::OptionButton)
@@ -97,7 +115,7 @@ bool userSpin(SpinButton& spin, bool up) {
 }
 
 bool userHover(Control& control) {
-    if (control.window() == nullptr) return false;
+    if (!accepts(control.kind(), Action::Hover) || control.window() == nullptr) return false;
     return control.window()->gate().run([&] {
         if (control.onMouseMove) control.onMouseMove();
     });

@@ -16,6 +16,11 @@ inline constexpr std::int16_t kKeyUp = 38;
 inline constexpr std::int16_t kKeyDown = 40;
 inline constexpr std::int16_t kBackspace = 8;
 
+// What a person can do to a control. The one table of which kinds accept which action, read by
+// these functions, the scenario runner's checks and the event fuzzer.
+enum class Action { Focus, Type, Paste, KeyDown, Spin, Click, Hover };
+bool accepts(Kind kind, Action action);
+
 // A click or the Tab key moves the focus.
 bool userFocus(Control& control);
 // Focuses the box, then passes the character code through the key preview; what the preview

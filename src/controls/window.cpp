@@ -43,22 +43,25 @@ void Window::move(int left, int top) {
     setGeometry(Rect{left, top, width(), height()});
 }
 
+void Window::show(Desktop& desktop) {
+    setShown(true);
+    desktop.showWindow(*this);
+}
+
+void Window::unload(Desktop& desktop) {
+    setShown(false);
+    desktop.unloadWindow(*this);
+}
+
 void Window::setShown(bool shown) {
     if (shown == shown_) return;
     shown_ = shown;
     notify(Property::Shown);
 }
 
-static bool reachable(const Control& control) {
-    for (const Control* c = &control; c != nullptr; c = c->container()) {
-        if (!c->enabled() || !c->visible()) return false;
-    }
-    return true;
-}
-
 void Window::setFocus(Control& control) {
     if (&control == focused_ || control.window() != this || !control.canHoldFocus() ||
-        !reachable(control)) {
+        !control.reachable()) {
         return;
     }
     Control* previous = focused_;

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "controls/control.h"
+#include "controls/desktop.h"
 #include "controls/eventgate.h"
 
 namespace controls {
@@ -33,7 +34,9 @@ class Window : public Control {
     void move(int left, int top);
 
     bool shown() const { return shown_; }
-    void setShown(bool shown);
+    // The model and the desktop learn of a showing or an unloading together.
+    void show(Desktop& desktop);
+    void unload(Desktop& desktop);
 
     Control* focused() const { return focused_; }
     // Moves the focus as a program or a person would: the lost-focus handler of the control
@@ -51,6 +54,7 @@ class Window : public Control {
 
   private:
     friend class Control;
+    void setShown(bool shown);
     void registerControl(Control* control) { controls_.push_back(control); }
 
     EventGate& gate_;

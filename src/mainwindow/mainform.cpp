@@ -44,13 +44,12 @@ void MainForm::Form_Load() {
 }
 
 void MainForm::show() {
-    Form.setShown(true);
-    desktop.showWindow(Form);
+    Form.show(desktop);
     const auto order = Form.tabOrder();
     if (!order.empty() && Form.focused() == nullptr) {
         // The first tab stop starts with the focus; no focus handler runs for it.
         for (controls::Control* control : order) {
-            if (control->tabStop() && control->enabled() && control->visible()) {
+            if (control->tabStop() && control->reachable()) {
                 Form.setFocus(*control);
                 break;
             }

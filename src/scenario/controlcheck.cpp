@@ -36,42 +36,49 @@ std::string_view kindName(Kind kind) {
     return "a control";
 }
 
-// The kinds of control a command applies to; no kinds: every kind.
+// The kinds of control a command applies to: those accepting its action, or those listed; no
+// action and no kinds: every kind.
 struct Applies {
     std::span<const Kind> kinds;
     std::string_view what;
+    std::optional<controls::Action> action = std::nullopt;
+
+    bool fits(Kind kind) const {
+        if (action) return controls::accepts(kind, *action);
+        bool listed = kinds.empty();
+        for (const Kind k : kinds) listed = listed || k == kind;
+        return listed;
+    }
+};
+
+// The commands that are a person's actions, as written in a script.
+struct VerbAction {
+    Verb verb;
+    controls::Action action;
+    std::string_view name;
+};
+
+constexpr VerbAction kVerbActions[] = {
+    {Verb::Focus, controls::Action::Focus, "focus"},
+    {Verb::Type, controls::Action::Type, "type"},
+    {Verb::Set, controls::Action::Paste, "set"},
+    {Verb::Key, controls::Action::KeyDown, "key"},
+    {Verb::Spin, controls::Action::Spin, "spin"},
+    {Verb::Click, controls::Action::Click, "click"},
+    {Verb::Hover, controls::Action::Hover, "hover"},
 };
 
 constexpr Kind kTextBox[] = {Kind::TextBox};
-constexpr Kind kFocusable[] = {Kind::TextBox, Kind::OptionButton, Kind::CommandButton,
-                               Kind::SpinButton};
-constexpr Kind kClickable[] = {Kind::CommandButton, Kind::OptionButton, Kind::Label, Kind::Frame,
-                               Kind::Window};
-constexpr Kind kPointable[] = {Kind::Window,    Kind::Frame,         Kind::Label,
-                               Kind::TextBox,   Kind::CommandButton, Kind::OptionButton,
-                               Kind::SpinButton};
 constexpr Kind kCaptioned[] = {Kind::Label, Kind::Frame, Kind::CommandButton, Kind::OptionButton,
                                Kind::Window};
-constexpr Kind kSpinButton[] = {Kind::SpinButton};
 constexpr Kind kOptionButton[] = {Kind::OptionButton};
 
 // Nothing for the commands that name no control.
 std::optional<Applies> appliesTo(const Command& command) {
+    for (const VerbAction& v : kVerbActions) {
+        if (v.verb == command.verb) return Applies{{}, v.name, v.action};
+    }
     switch (command.verb) {
-        case Verb::Focus:
-            return Applies{kFocusable, "focus"};
-        case Verb::Type:
-            return Applies{kTextBox, "type"};
-        case Verb::Set:
-            return Applies{kTextBox, "set"};
-        case Verb::Key:
-            return Applies{kTextBox, "key"};
-        case Verb::Spin:
-            return Applies{kSpinButton, "spin"};
-        case Verb::Click:
-            return Applies{kClickable, "click"};
-        case Verb::Hover:
-            return Applies{kPointable, "hover"};
         case Verb::ExpectFocus:
             if (command.control.name.empty()) return std::nullopt;
             return Applies{{}, "expect focus"};
@@ -95,6 +102,13 @@ std::optional<Applies> appliesTo(const Command& command) {
 
 }  // namespace
 
+std::optional<controls::Action> actionOf(Verb verb) {
+    for (const VerbAction& v : kVerbActions) {
+        if (v.verb == verb) return v.action;
+    }
+    return std::nullopt;
+}
+
 std::vector<Problem> checkControls(const std::vector<Command>& commands) {
     RecordingDesktop desktop;
     controls::EventGate gate;
@@ -114,10 +128,7 @@ std::vector<Problem> checkControls(const std::vector<Command>& commands) {
             problems.push_back({command.line, "unknown control " + written});
             continue;
         }
-        if (applies->kinds.empty()) continue;
-        bool fits = false;
-        for (const Kind kind : applies->kinds) fits = fits || kind == control->kind();
-        if (!fits) {
+        if (!applies->fits(control->kind())) {
             problems.push_back({command.line, std::string(applies->what) + " does not apply to " +
                                                   written + ", " +
                                                   std::string(kindName(control->kind()))});

@@ -30,6 +30,7 @@
 #include "calc/state.h"
 #include "controls/userinput.h"
 #include "mainwindow/mainform.h"
+#include "scenario/controlcheck.h"
 #include "scenario/lexer.h"
 #include "scenario/parser.h"
 #include "scenario/session.h"
@@ -123,29 +124,12 @@ bool hasExponent(std::string_view text, bool negativeAllowed) {
            (!negativeAllowed && text.find("E-") != std::string_view::npos);
 }
 
-// The kinds a person can aim each action at, as the scenario runner accepts them.
+// The kinds a person can aim each action at, as the input layer and the scenario runner accept
+// them.
 bool applies(scenario::Verb verb, Kind kind) {
-    using scenario::Verb;
-    switch (verb) {
-        case Verb::Focus:
-            return kind == Kind::TextBox || kind == Kind::OptionButton ||
-                   kind == Kind::CommandButton || kind == Kind::SpinButton;
-        case Verb::Type:
-        case Verb::Set:
-        case Verb::Key:
-            return kind == Kind::TextBox;
-        case Verb::Spin:
-            return kind == Kind::SpinButton;
-        case Verb::Click:
-            return kind == Kind::CommandButton || kind == Kind::OptionButton ||
-                   kind == Kind::Label || kind == Kind::Frame || kind == Kind::Window;
-        case Verb::Hover:
-            return kind != Kind::Timer;
-        case Verb::Tick:
-            return true;
-        default:
-            return false;
-    }
+    if (verb == scenario::Verb::Tick) return true;
+    const auto action = scenario::actionOf(verb);
+    return action && controls::accepts(kind, *action);
 }
 
 int smallNumber(std::string_view word) {

@@ -2,16 +2,19 @@
 // these are the rules the handlers' re-entry relies on.
 #include <gtest/gtest.h>
 
+#include <stdexcept>
 #include <string>
 #include <vector>
 
 #include "controls/textbox.h"
 #include "controls/userinput.h"
 #include "controls/window.h"
+#include "scenario/recordingdesktop.h"
 
 namespace {
 
 struct Fixture {
+    scenario::RecordingDesktop desktop;
     controls::EventGate gate;
     controls::Window form{"Form", "", {}, gate};
     controls::Frame frame{"Frame", &form, {}, ""};
@@ -25,7 +28,7 @@ struct Fixture {
         box.onLostFocus = [this] { events.push_back("lost:Box"); };
         other.onGotFocus = [this] { events.push_back("got:Other"); };
         other.onLostFocus = [this] { events.push_back("lost:Other"); };
-        form.setShown(true);
+        form.show(desktop);
     }
 };
 
@@ -62,10 +65,11 @@ TEST(TextBox, TypingEditsAtTheCaretWithinTheMaximumLength) {
         {"12", 5, 9, 0, {'3'}, "123", 3},     // a selection past the end is cut
     };
     for (const Case& c : cases) {
+        scenario::RecordingDesktop desktop;
         controls::EventGate gate;
         controls::Window form("Form", "", {}, gate);
         controls::TextBox box("Box", &form, {}, c.start, c.maxLength);
-        form.setShown(true);
+        form.show(desktop);
         box.setSelection(c.selStart, c.selLength);
         for (std::int16_t key : c.keys) controls::userType(box, key);
         EXPECT_EQ(box.text(), c.text) << c.start;
@@ -132,6 +136,20 @@ TEST(Window, KeyPreviewSeesEveryCharacterFirstAndMayDiscardIt) {
     for (std::int16_t key : {'1', 'x', '2'}) controls::userType(f.box, key);
     EXPECT_EQ(f.box.text(), "12");
     EXPECT_EQ(seen, (std::vector<std::int16_t>{'1', 'x', '2'}));
+}
+
+// Design-time properties have no observer to repaint them once the window is shown.
+TEST(Control, DesignTimeSettersRefuseAShownWindowAndActionsTheirKinds) {
+    Fixture f;
+    EXPECT_THROW(f.box.setTabIndex(3), std::logic_error);
+    EXPECT_THROW(f.frame.setFont({}), std::logic_error);
+    f.box.setCaption("notified");  // any time
+    controls::Label label("Label", &f.frame, {}, "");
+    EXPECT_THROW(label.setWordWrap(true), std::logic_error);
+    EXPECT_FALSE(controls::userClick(f.box));
+    EXPECT_TRUE(controls::userClick(label));
+    EXPECT_TRUE(controls::accepts(controls::Kind::Window, controls::Action::Click));
+    EXPECT_FALSE(controls::accepts(controls::Kind::Timer, controls::Action::Hover));
 }
 
 TEST(OptionButton, SelectingOneClearsTheOthersOfItsFrameOnly) {
