@@ -1,5 +1,5 @@
 // The entry fields: what a pasted or typed text leaves in the state record and on screen, what
-// their focus handlers select, and their arrow keys.
+// their focus handlers select, and their arrow keys; and the order of a tick's writes.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -171,6 +171,28 @@ TEST(TransformerButton, ThresholdIsInclusiveForTheButton) {
         f.form.Form.setWidth(width);
         controls::userClick(f.form.Trbutton);
         EXPECT_EQ(f.form.Form.width(), after) << width;
+    }
+}
+
+// The power tick checks the secondary percentage before showing it, the current tick after;
+// either way one message, red figures, and black again once below the limit.
+TEST(Ticks, ReportASecondaryOverflowOnceInEitherMode) {
+    for (const bool currentMode : {false, true}) {
+        SCOPED_TRACE(currentMode ? "current tick" : "power tick");
+        StartedForm f;
+        controls::userClick(f.form.Trbutton);
+        f.paste(f.form.V2, "0.000000000001");
+        if (currentMode) f.type(f.form.W, "999999");
+        controls::Timer& timer = currentMode ? f.form.Timer2 : f.form.Timer1;
+        controls::userTick(timer);
+        controls::userTick(timer);
+        EXPECT_EQ(f.form.state.SecondaryOverflow, 1);
+        EXPECT_EQ(f.form.A2M.foreColor(), controls::kRed);
+        EXPECT_EQ(f.desktop.messages.size(), 1U);
+        f.paste(f.form.V2, "480");
+        controls::userTick(timer);
+        EXPECT_EQ(f.form.state.SecondaryOverflow, 0);
+        EXPECT_EQ(f.form.A2.foreColor(), controls::kBlack);
     }
 }
 

@@ -1,12 +1,11 @@
 // The figures a tick shows, from the quantities it starts with; the main window's ticks only
-// write them in order.
+// write them in order. Built with nothing but the calculation core and its numbers.
 #include <gtest/gtest.h>
 
 #include <string>
 
 #include "calc/formulas.h"
 #include "calc/numbers.h"
-#include "fieldsfixture.h"
 
 namespace {
 
@@ -119,28 +118,6 @@ TEST(Formulas, SecondaryOverflowFlagFollowsTheLimit) {
     for (const auto& c : cases) {
         EXPECT_EQ(calc::secondaryOverflow(c.percent, static_cast<std::int16_t>(c.before)), c.after)
             << c.percent << " from " << c.before;
-    }
-}
-
-// The power tick checks the secondary percentage before showing it, the current tick after;
-// either way one message, red figures, and black again once below the limit.
-TEST(Ticks, ReportASecondaryOverflowOnceInEitherMode) {
-    for (const bool currentMode : {false, true}) {
-        SCOPED_TRACE(currentMode ? "current tick" : "power tick");
-        StartedForm f;
-        controls::userClick(f.form.Trbutton);
-        f.paste(f.form.V2, "0.000000000001");
-        if (currentMode) f.type(f.form.W, "999999");
-        controls::Timer& timer = currentMode ? f.form.Timer2 : f.form.Timer1;
-        controls::userTick(timer);
-        controls::userTick(timer);
-        EXPECT_EQ(f.form.state.SecondaryOverflow, 1);
-        EXPECT_EQ(f.form.A2M.foreColor(), controls::kRed);
-        EXPECT_EQ(f.desktop.messages.size(), 1U);
-        f.paste(f.form.V2, "480");
-        controls::userTick(timer);
-        EXPECT_EQ(f.form.state.SecondaryOverflow, 0);
-        EXPECT_EQ(f.form.A2.foreColor(), controls::kBlack);
     }
 }
 
