@@ -1,8 +1,6 @@
-// What the two recalculation ticks compute, as functions of the state record's quantities and
-// the selected phase: P = U x I x PF (x 1.7320508 for three phase) or I from it, the transformer
-// secondary side and the short-circuit estimate, with every limit and display mask they use.
-// The ticks themselves (mainwindow/ticks.cpp) write the results into the controls in their
-// order, since each write may run a change handler that reads the shown text back.
+// What the two recalculation ticks compute from the state record's quantities and the selected
+// phase: P = U x I x PF (x 1.7320508 for three phase) or I from it, the transformer secondary
+// side and the short-circuit estimate, with every limit and display mask they use.
 #pragma once
 
 #include <cstdint>

@@ -40,21 +40,6 @@ void Control::beforeShown() const {
     }
 }
 
-void Control::setTabIndex(int index) {
-    beforeShown();
-    tabIndex_ = index;
-}
-
-void Control::setFont(Font font) {
-    beforeShown();
-    font_ = std::move(font);
-}
-
-void Control::setAlignment(Align alignment) {
-    beforeShown();
-    alignment_ = alignment;
-}
-
 void Control::notify(Property property) {
     if (window_ != nullptr && window_->observer() != nullptr) {
         window_->observer()->changed(*this, property);

@@ -11,6 +11,7 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <utility>
 
 namespace controls {
 
@@ -97,7 +98,7 @@ class Control {
     bool tabStop() const { return tabStop_; }
     void setTabStop(bool tabStop);
     int tabIndex() const { return tabIndex_; }
-    void setTabIndex(int index);
+    void setTabIndex(int index) { designed(tabIndex_, index); }
     // Only text boxes, option buttons, command buttons and spin buttons ever hold the focus.
     bool canHoldFocus() const;
     // Enabled and visible, and so is every container up to the window: only then does a
@@ -111,9 +112,9 @@ class Control {
     void setSystemColors(SystemColor fore, SystemColor back);
 
     const Font& font() const { return font_; }
-    void setFont(Font font);
+    void setFont(Font font) { designed(font_, std::move(font)); }
     Align alignment() const { return alignment_; }
-    void setAlignment(Align alignment);
+    void setAlignment(Align alignment) { designed(alignment_, alignment); }
 
     // Captions of labels, buttons, frames, options and windows share one property.
     const std::string& caption() const { return caption_; }
@@ -132,8 +133,13 @@ class Control {
 
   protected:
     void notify(Property property);
-    // The guard of the design-time setters.
+    // The design-time setters' body: refused once the window is shown.
     void beforeShown() const;
+    template <class T>
+    void designed(T& property, T value) {
+        beforeShown();
+        property = std::move(value);
+    }
     void attachWindow(Window* window) { window_ = window; }
 
   private:
@@ -160,17 +166,11 @@ class Label : public Control {
   public:
     Label(std::string name, Control* container, Rect geometry, std::string caption);
     bool wordWrap() const { return wordWrap_; }
-    void setWordWrap(bool wrap) {
-        beforeShown();
-        wordWrap_ = wrap;
-    }
+    void setWordWrap(bool wrap) { designed(wordWrap_, wrap); }
     // A note whose new captions a screen reader should hear without being asked; fixed before
     // the window is shown.
     bool live() const { return live_; }
-    void setLive(bool live) {
-        beforeShown();
-        live_ = live;
-    }
+    void setLive(bool live) { designed(live_, live); }
 
   private:
     bool wordWrap_ = false;

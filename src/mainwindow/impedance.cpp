@@ -59,8 +59,7 @@ void MainForm::Imped_Change() {
     state.Impedance = kDefaultImpedance;
     Imped.setText("1.5");
     Imped.setText(calc::generalText(state.Impedance));
-    Form.setFocus(Imped);
-    Imped.setSelection(0, Imped.length());
+    spins::focusWholeText(Form, Imped);
 }
 
 void MainForm::Imped_GotFocus() {

@@ -127,63 +127,57 @@ void MainForm::applyLayout() {
 }
 
 void MainForm::wireEvents() {
-    Form.onKeyPress = [this](std::int16_t& key) { Form_KeyPress(key); };
-    Form.onMouseMove = [this] { Form_MouseMove(); };
-    Command3D1.onClick = [this] { Command3D1_Click(); };
-    Command3D2.onClick = [this] { Command3D2_Click(); };
-    Timer1.onTimer = [this] { Timer1_Timer(); };
-    Timer2.onTimer = [this] { Timer2_Timer(); };
-
-    V.onChange = [this] { V_Change(); };
-    V.onGotFocus = [this] { V_GotFocus(); };
-    V.onKeyDown = [this](std::int16_t& key, std::int16_t shift) { V_KeyDown(key, shift); };
-    V.onLostFocus = [this] { V_LostFocus(); };
-    A.onChange = [this] { A_Change(); };
-    A.onGotFocus = [this] { A_GotFocus(); };
-    A.onKeyDown = [this](std::int16_t& key, std::int16_t shift) { A_KeyDown(key, shift); };
-    W.onChange = [this] { W_Change(); };
-    W.onGotFocus = [this] { W_GotFocus(); };
-    W.onKeyDown = [this](std::int16_t& key, std::int16_t shift) { W_KeyDown(key, shift); };
-    W.onLostFocus = [this] { W_LostFocus(); };
-
-    Factor.onChange = [this] { Factor_Change(); };
-    Factor.onGotFocus = [this] { Factor_GotFocus(); };
-    Factor.onKeyDown = [this](std::int16_t& key, std::int16_t shift) {
-        Factor_KeyDown(key, shift);
+    using Handler = void (MainForm::*)();
+    using KeyHandler = void (MainForm::*)(std::int16_t&, std::int16_t);
+    const auto call = [this](Handler handler) { return [this, handler] { (this->*handler)(); }; };
+    const auto field = [&](controls::TextBox& box, Handler change, Handler got, KeyHandler key,
+                           Handler lost) {
+        box.onChange = call(change);
+        box.onGotFocus = call(got);
+        box.onKeyDown = [this, key](std::int16_t& code, std::int16_t shift) {
+            (this->*key)(code, shift);
+        };
+        if (lost != nullptr) box.onLostFocus = call(lost);
     };
-    PFS.onSpinDown = [this] { PFS_SpinDown(); };
-    PFS.onSpinUp = [this] { PFS_SpinUp(); };
+    const auto spin = [&](controls::SpinButton& button, Handler down, Handler up) {
+        button.onSpinDown = call(down);
+        button.onSpinUp = call(up);
+    };
 
-    SPh.onClick = [this] { SPh_Click(); };
-    TPh.onClick = [this] { TPh_Click(); };
+    Form.onKeyPress = [this](std::int16_t& key) { Form_KeyPress(key); };
+    Form.onMouseMove = call(&MainForm::Form_MouseMove);
+    Command3D1.onClick = call(&MainForm::Command3D1_Click);
+    Command3D2.onClick = call(&MainForm::Command3D2_Click);
+    Timer1.onTimer = call(&MainForm::Timer1_Timer);
+    Timer2.onTimer = call(&MainForm::Timer2_Timer);
 
-    VS.onSpinDown = [this] { VS_SpinDown(); };
-    VS.onSpinUp = [this] { VS_SpinUp(); };
-    AS.onSpinDown = [this] { AS_SpinDown(); };
-    AS.onSpinUp = [this] { AS_SpinUp(); };
-    PS.onSpinDown = [this] { PS_SpinDown(); };
-    PS.onSpinUp = [this] { PS_SpinUp(); };
+    field(V, &MainForm::V_Change, &MainForm::V_GotFocus, &MainForm::V_KeyDown,
+          &MainForm::V_LostFocus);
+    field(A, &MainForm::A_Change, &MainForm::A_GotFocus, &MainForm::A_KeyDown, nullptr);
+    field(W, &MainForm::W_Change, &MainForm::W_GotFocus, &MainForm::W_KeyDown,
+          &MainForm::W_LostFocus);
+    field(Factor, &MainForm::Factor_Change, &MainForm::Factor_GotFocus, &MainForm::Factor_KeyDown,
+          nullptr);
+    field(V2, &MainForm::V2_Change, &MainForm::V2_GotFocus, &MainForm::V2_KeyDown, nullptr);
+    field(Imped, &MainForm::Imped_Change, &MainForm::Imped_GotFocus, &MainForm::Imped_KeyDown,
+          &MainForm::Imped_LostFocus);
+    spin(VS, &MainForm::VS_SpinDown, &MainForm::VS_SpinUp);
+    spin(AS, &MainForm::AS_SpinDown, &MainForm::AS_SpinUp);
+    spin(PS, &MainForm::PS_SpinDown, &MainForm::PS_SpinUp);
+    spin(PFS, &MainForm::PFS_SpinDown, &MainForm::PFS_SpinUp);
+    spin(V2S, &MainForm::V2S_SpinDown, &MainForm::V2S_SpinUp);
+    spin(ImpSpin, &MainForm::ImpSpin_SpinDown, &MainForm::ImpSpin_SpinUp);
 
-    Trbutton.onClick = [this] { Trbutton_Click(); };
-    V2.onChange = [this] { V2_Change(); };
-    V2.onGotFocus = [this] { V2_GotFocus(); };
-    V2.onKeyDown = [this](std::int16_t& key, std::int16_t shift) { V2_KeyDown(key, shift); };
-    V2S.onSpinDown = [this] { V2S_SpinDown(); };
-    V2S.onSpinUp = [this] { V2S_SpinUp(); };
-    Imped.onChange = [this] { Imped_Change(); };
-    Imped.onGotFocus = [this] { Imped_GotFocus(); };
-    Imped.onKeyDown = [this](std::int16_t& key, std::int16_t shift) { Imped_KeyDown(key, shift); };
-    Imped.onLostFocus = [this] { Imped_LostFocus(); };
-    ImpSpin.onSpinDown = [this] { ImpSpin_SpinDown(); };
-    ImpSpin.onSpinUp = [this] { ImpSpin_SpinUp(); };
+    SPh.onClick = call(&MainForm::SPh_Click);
+    TPh.onClick = call(&MainForm::TPh_Click);
+    Trbutton.onClick = call(&MainForm::Trbutton_Click);
+    Command1.onClick = call(&MainForm::Command1_Click);
+    CommandSC.onClick = call(&MainForm::CommandSC_Click);
 
-    Command1.onClick = [this] { Command1_Click(); };
-    CommandSC.onClick = [this] { CommandSC_Click(); };
-
-    Command1.onMouseMove = [this] { Command1_MouseMove(); };
-    CommandSC.onMouseMove = [this] { CommandSC_MouseMove(); };
-    Frame3D4.onMouseMove = [this] { Frame3D4_MouseMove(); };
-    Frame3D6.onMouseMove = [this] { Frame3D6_MouseMove(); };
-    ImpedFrame.onMouseMove = [this] { ImpedFrame_MouseMove(); };
-    SSFrame2.onMouseMove = [this] { SSFrame2_MouseMove(); };
+    Command1.onMouseMove = call(&MainForm::Command1_MouseMove);
+    CommandSC.onMouseMove = call(&MainForm::CommandSC_MouseMove);
+    Frame3D4.onMouseMove = call(&MainForm::Frame3D4_MouseMove);
+    Frame3D6.onMouseMove = call(&MainForm::Frame3D6_MouseMove);
+    ImpedFrame.onMouseMove = call(&MainForm::ImpedFrame_MouseMove);
+    SSFrame2.onMouseMove = call(&MainForm::SSFrame2_MouseMove);
 }

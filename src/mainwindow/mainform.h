@@ -166,8 +166,7 @@ class MainForm {
 
   private:
     void wireEvents();
-    // The fields' key-down handlers: the Down and Up arrows step the field's spin button, and
-    // the key goes on to the box.
+    // The fields' key-down handlers: Down and Up step the field's spin button, unconsumed.
     void arrowKeys(std::int16_t KeyCode, void (MainForm::*down)(), void (MainForm::*up)());
     void applyLayout();
     // Centres the window on the screen at its present size, as the handlers do after a resize.

@@ -9,16 +9,13 @@ namespace {
 
 using spins::kStandardVoltages;
 
-double toSinglePhase(double volts) {
+// The line-to-neutral voltage of a three-phase system voltage, or the other way round.
+double converted(double volts, bool toSinglePhase) {
     for (const spins::StandardVoltage& v : kStandardVoltages) {
-        if (v.lineToNeutral != 0 && volts == v.volts) return v.lineToNeutral;
-    }
-    return volts;
-}
-
-double toThreePhase(double volts) {
-    for (const spins::StandardVoltage& v : kStandardVoltages) {
-        if (v.lineToNeutral != 0 && volts == v.lineToNeutral) return v.volts;
+        if (v.lineToNeutral == 0) continue;
+        if (volts == (toSinglePhase ? v.volts : v.lineToNeutral)) {
+            return toSinglePhase ? v.lineToNeutral : v.volts;
+        }
     }
     return volts;
 }
@@ -36,8 +33,8 @@ constexpr float kThreePhaseCeiling = 1.5F;
 // is done on the option itself: the binding repaints it, and moving the focus onto it would run
 // the lost-focus handler of the field being edited and rewrite its number.
 void MainForm::SPh_Click() {
-    state.Voltage = toSinglePhase(state.Voltage);
-    state.SecondaryVoltage = toSinglePhase(state.SecondaryVoltage);
+    state.Voltage = converted(state.Voltage, true);
+    state.SecondaryVoltage = converted(state.SecondaryVoltage, true);
     if (state.Impedance == kThreePhaseTypical) {
         state.Impedance = kSinglePhaseOfTypical;
         Imped.setText("1.6");
@@ -47,8 +44,8 @@ void MainForm::SPh_Click() {
 }
 
 void MainForm::TPh_Click() {
-    state.Voltage = toThreePhase(state.Voltage);
-    state.SecondaryVoltage = toThreePhase(state.SecondaryVoltage);
+    state.Voltage = converted(state.Voltage, false);
+    state.SecondaryVoltage = converted(state.SecondaryVoltage, false);
     if (state.Impedance > kThreePhaseCeiling) {
         state.Impedance = kThreePhaseCeiling;
         Imped.setText("1.5");

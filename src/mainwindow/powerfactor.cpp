@@ -74,16 +74,11 @@ void MainForm::PFS_SpinDown() {
     Factor.setSelection(kDecimalsStart, kDecimalsLength);
 }
 
+// At the top the "1" is selected whole, as typing it would leave it.
 void MainForm::PFS_SpinUp() {
-    if (state.PowerFactor < kHighest) {
-        state.PowerFactor = stepped(state.PowerFactor, +1);
-        Factor.setText(calc::generalText(state.PowerFactor));
-        Form.setFocus(Factor);
-        Factor.setSelection(kDecimalsStart, kDecimalsLength);
-    } else {
-        state.PowerFactor = kHighest;
-        Factor.setText("1");
-        Form.setFocus(Factor);
-        Factor.setSelection(0, 1);
-    }
+    const bool below = state.PowerFactor < kHighest;
+    state.PowerFactor = below ? stepped(state.PowerFactor, +1) : kHighest;
+    Factor.setText(below ? calc::generalText(state.PowerFactor) : "1");
+    Form.setFocus(Factor);
+    Factor.setSelection(below ? kDecimalsStart : 0, below ? kDecimalsLength : 1);
 }

@@ -20,9 +20,9 @@ using namespace spins;  // the step-table vocabulary
 // In the transformer window the powers from `from` up to below `below` move along the phase's
 // ladder of ratings rather than by the ordinary rule; the others pass to it.
 constexpr std::array<Row, 3> ratingLadder(double from, double below, int phases, int direction) {
-    return {{{Holds::AtLeast, below, pass()},
+    return {{{Holds::AtLeast, below, kPass},
              {Holds::AtLeast, from, rating(phases, direction)},
-             {Holds::Always, 0, pass()}}};
+             {Holds::Always, 0, kPass}}};
 }
 
 constexpr auto kSinglePhaseRatingsDown = ratingLadder(1'001, 840'001, 1, -1);

@@ -83,10 +83,53 @@ double ratingAbove(const RatingLadder& ladder, double x) {
     return x;
 }
 
+bool holds(const Row& row, double x) {
+    switch (row.holds) {
+        case Holds::Is:
+            return x == row.limit;
+        case Holds::Below:
+            return x < row.limit;
+        case Holds::AtMost:
+            return x <= row.limit;
+        case Holds::AtLeast:
+            return x >= row.limit;
+        case Holds::Always:
+            break;
+    }
+    return true;
+}
+
 double heldFinite(double x) {
     if (std::isnan(x)) return 0;
     if (x > kLargest) return kLargest;
     if (x < -kLargest) return -kLargest;
+    return x;
+}
+
+double unheld(const Rule& rule, double x, int textLength) {
+    const int whole = static_cast<int>(rule.amount);  // a phase count or a text length
+    switch (rule.kind) {
+        case Rule::Kind::To:
+            return rule.amount;
+        case Rule::Kind::Add:
+            return x + rule.amount;
+        case Rule::Kind::Parts:
+            return count(rule.amount * x + rule.direction, rule.count) / rule.amount;
+        case Rule::Kind::Multiples:
+            return count(x / rule.amount + rule.direction, rule.count) * rule.amount;
+        case Rule::Kind::Nearest:
+            return (count(x / rule.amount, rule.count) + rule.direction) * rule.amount;
+        case Rule::Kind::Standard:
+            return rule.direction > 0 ? standardAbove(whole, x) : standardBelow(whole, x);
+        case Rule::Kind::Rating:
+            return rule.direction > 0 ? ratingAbove(ladderOf(whole), x)
+                                      : ratingBelow(ladderOf(whole), x);
+        case Rule::Kind::LessPowerOfTen:
+            // A pasted text may be longer than any exponent a double has: powerOfTen holds it.
+            return x - powerOfTen(textLength - whole);
+        case Rule::Kind::Pass:
+            break;
+    }
     return x;
 }
 
@@ -103,25 +146,7 @@ double powerOfTen(int exponent) {
 
 const Rule* ruleFor(std::span<const Row> rows, double x) {
     for (const Row& row : rows) {
-        bool holds = false;
-        switch (row.holds) {
-            case Holds::Is:
-                holds = x == row.limit;
-                break;
-            case Holds::Below:
-                holds = x < row.limit;
-                break;
-            case Holds::AtMost:
-                holds = x <= row.limit;
-                break;
-            case Holds::AtLeast:
-                holds = x >= row.limit;
-                break;
-            case Holds::Always:
-                holds = true;
-                break;
-        }
-        if (holds) return row.rule.kind == Rule::Kind::Pass ? nullptr : &row.rule;
+        if (holds(row, x)) return row.rule.kind == Rule::Kind::Pass ? nullptr : &row.rule;
     }
     return nullptr;
 }
@@ -139,39 +164,7 @@ float minimumImpedance(int phases, double rating) {
 }
 
 double apply(const Rule& rule, double x, int textLength) {
-    double result = x;
-    switch (rule.kind) {
-        case Rule::Kind::To:
-            result = rule.amount;
-            break;
-        case Rule::Kind::Add:
-            result = x + rule.amount;
-            break;
-        case Rule::Kind::Pass:
-            break;
-        case Rule::Kind::Parts:
-            result = count(rule.amount * x + rule.direction, rule.count) / rule.amount;
-            break;
-        case Rule::Kind::Multiples:
-            result = count(x / rule.amount + rule.direction, rule.count) * rule.amount;
-            break;
-        case Rule::Kind::Nearest:
-            result = (count(x / rule.amount, rule.count) + rule.direction) * rule.amount;
-            break;
-        case Rule::Kind::Standard:
-            result = rule.direction > 0 ? standardAbove(static_cast<int>(rule.amount), x)
-                                        : standardBelow(static_cast<int>(rule.amount), x);
-            break;
-        case Rule::Kind::Rating:
-            result = rule.direction > 0 ? ratingAbove(ladderOf(static_cast<int>(rule.amount)), x)
-                                        : ratingBelow(ladderOf(static_cast<int>(rule.amount)), x);
-            break;
-        case Rule::Kind::LessPowerOfTen:
-            // A pasted text may be longer than any exponent a double has: powerOfTen holds it.
-            result = x - powerOfTen(textLength - static_cast<int>(rule.amount));
-            break;
-    }
-    return heldFinite(result);
+    return heldFinite(unheld(rule, x, textLength));
 }
 
 void focusWholeText(controls::Window& form, controls::TextBox& box) {

@@ -1,7 +1,6 @@
-// The arithmetic every spin button shares. Their step tables are lists
-// of rows read top to bottom: the first row whose condition holds for the value before the step
-// gives the rule that computes the value after it. Every rule is evaluated left to right as its
-// row reads, rounding included, since the digits shown depend on each rounding.
+// The arithmetic every spin button shares. Their step tables are lists of rows read top to
+// bottom: the first row whose condition holds for the value before the step gives the rule that
+// computes the value after it, evaluated left to right as it reads, rounding included.
 #pragma once
 
 #include <span>
@@ -41,9 +40,7 @@ struct Rule {
     Count count = Count::Exact;
 };
 
-constexpr Rule pass() {
-    return {Rule::Kind::Pass, 0, 0, Count::Exact};
-}
+inline constexpr Rule kPass{Rule::Kind::Pass, 0, 0, Count::Exact};
 constexpr Rule to(double value) {
     return {Rule::Kind::To, value, 0, Count::Exact};
 }
@@ -85,6 +82,14 @@ struct Row {
     double limit;  // not read by Holds::Always
     Rule rule;
 };
+
+// The table of the selected phase.
+inline std::span<const Row> ofPhase(bool three, std::span<const Row> t, std::span<const Row> s) {
+    return three ? t : s;
+}
+
+// Both three-phase voltage ladders go up alike, onto the next stop or the top.
+inline constexpr Row kThreePhaseUp[] = {{Holds::Always, 0, standard(3, +1)}};
 
 // The rule of the first row whose condition holds for x, or null when none does or it passes.
 const Rule* ruleFor(std::span<const Row> rows, double x);

@@ -1,8 +1,6 @@
-// The two recalculation ticks. Every 100 ms the running timer derives one quantity and writes it
-// into its field; that write runs the field's change handler, which reads the shown text back,
-// so the derived quantity circulates at the precision it is shown with. Then the transformer
-// secondary side and the short-circuit estimate are refreshed. The arithmetic is calc's; the
-// order of the writes here is what the nested handlers, messages and focus moves depend on.
+// The two recalculation ticks: calc computes, these write in order. Each write of a field runs
+// its change handler, which reads the shown text back, so the derived quantity circulates at the
+// precision it is shown with; messages and focus moves depend on the same order.
 #include <limits>
 
 #include "calc/formulas.h"
@@ -18,17 +16,14 @@ void rangeMessage(MainForm& f) {
     f.desktop.messageBox(calc::kRangeMessage, calc::kAppTitle, controls::MessageStyle::Exclamation);
 }
 
-void secondaryColor(MainForm& f, controls::Rgb color) {
-    f.A2.setForeColor(color);
-    f.A2M.setForeColor(color);
-}
-
 void checkSecondaryOverflow(MainForm& f, double percent) {
     const std::int16_t before = f.state.SecondaryOverflow;
     const std::int16_t after = calc::secondaryOverflow(percent, before);
     if (after == before) return;
     f.state.SecondaryOverflow = after;
-    secondaryColor(f, after == 1 ? controls::kRed : controls::kBlack);
+    const controls::Rgb color = after == 1 ? controls::kRed : controls::kBlack;
+    f.A2.setForeColor(color);
+    f.A2M.setForeColor(color);
     if (after == 1) rangeMessage(f);
 }
 
@@ -72,30 +67,17 @@ void shortCircuitStep(MainForm& f) {
     f.Fault.setCaption(format(s.ShortCircuitCurrent, "#,##0"));
 }
 
-// A quantity shown with its own mask; the value is read when it is written, after the change
-// handlers of the writes before it have run.
-struct Shown {
-    controls::TextBox& box;
-    const double& value;
-    std::string_view mask;
-};
-
-// Both overflows end alike: the partner of the capped quantity is written, then the capped one,
-// which stops being derived and takes the focus, so the next tick derives the other.
-void showCapped(MainForm& f, Shown partner, Shown capped, calc::Quantity derived) {
-    partner.box.setText(format(partner.value, partner.mask));
-    capped.box.setText(format(capped.value, capped.mask));
-    f.derive(derived);
-    f.Form.setFocus(capped.box);
-}
-
+// Both overflows write the partner of the capped quantity first, then the capped one, which
+// stops being derived and takes the focus.
 void powerOverflow(MainForm& f) {
     calc::CalcState& s = f.state;
     rangeMessage(f);
     s.Power = calc::kPowerCap;
     s.Current = calc::currentAtPowerCap(f.phase(), s.Voltage, s.PowerFactor, s.Current);
-    showCapped(f, {f.A, s.Current, "#,###,###,###"}, {f.W, s.Power, "###,###,###,###"},
-               calc::Quantity::Current);
+    f.A.setText(format(s.Current, "#,###,###,###"));
+    f.W.setText(format(s.Power, "###,###,###,###"));
+    f.derive(calc::Quantity::Current);
+    f.Form.setFocus(f.W);
 }
 
 void currentOverflow(MainForm& f) {
@@ -103,8 +85,10 @@ void currentOverflow(MainForm& f) {
     rangeMessage(f);
     s.Current = calc::kCurrentCap;
     s.Power = calc::powerAtCurrentCap(f.phase(), s.Voltage, s.PowerFactor, s.Power);
-    showCapped(f, {f.W, s.Power, "###,###,###,###"}, {f.A, s.Current, "###,###,###"},
-               calc::Quantity::Power);
+    f.W.setText(format(s.Power, "###,###,###,###"));
+    f.A.setText(format(s.Current, "###,###,###"));
+    f.derive(calc::Quantity::Power);
+    f.Form.setFocus(f.A);
 }
 
 }  // namespace

@@ -45,10 +45,6 @@ constexpr Row kSinglePhaseUp[] = {
     {Holds::Always, 0, standard(1, +1)},
 };
 
-constexpr Row kThreePhaseUp[] = {
-    {Holds::Always, 0, standard(3, +1)},
-};
-
 // The value stays as shown: the write runs V2_Change, which reads the grouped text back.
 void showSteppedVoltage(MainForm& form, double voltage) {
     form.state.SecondaryVoltage = voltage;
@@ -110,13 +106,11 @@ void MainForm::V2_KeyDown(std::int16_t& KeyCode, std::int16_t /*Shift*/) {
 
 // The ladders step the voltage last taken from V2, not the text now in the box.
 void MainForm::V2S_SpinDown() {
-    const std::span<const Row> ladder =
-        TPh.value() ? std::span<const Row>(kThreePhaseDown) : kSinglePhaseDown;
+    const auto ladder = ofPhase(TPh.value(), kThreePhaseDown, kSinglePhaseDown);
     showSteppedVoltage(*this, spins::stepped(ladder, state.SecondaryVoltage));
 }
 
 void MainForm::V2S_SpinUp() {
-    const std::span<const Row> ladder =
-        TPh.value() ? std::span<const Row>(kThreePhaseUp) : kSinglePhaseUp;
+    const auto ladder = ofPhase(TPh.value(), kThreePhaseUp, kSinglePhaseUp);
     showSteppedVoltage(*this, spins::stepped(ladder, state.SecondaryVoltage));
 }

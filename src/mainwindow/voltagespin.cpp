@@ -33,24 +33,18 @@ constexpr Row kSinglePhaseUp[] = {
     {Holds::Always, 0, to(1)},
 };
 
-constexpr Row kThreePhaseUp[] = {
-    {Holds::Always, 0, standard(3, +1)},
-};
-
 }  // namespace
 
 // V_Change reads the written text back, so the voltage kept is the one shown (whole volts) and
 // the power follows it again.
 void MainForm::VS_SpinDown() {
-    state.Voltage = spins::stepped(
-        TPh.value() ? std::span<const Row>(kThreePhaseDown) : kSinglePhaseDown, state.Voltage);
+    state.Voltage = stepped(ofPhase(TPh.value(), kThreePhaseDown, kSinglePhaseDown), state.Voltage);
     V.setText(calc::format(state.Voltage, "###,###"));
     spins::focusWholeText(Form, V);
 }
 
 void MainForm::VS_SpinUp() {
-    state.Voltage = spins::stepped(
-        TPh.value() ? std::span<const Row>(kThreePhaseUp) : kSinglePhaseUp, state.Voltage);
+    state.Voltage = stepped(ofPhase(TPh.value(), kThreePhaseUp, kSinglePhaseUp), state.Voltage);
     V.setText(calc::format(state.Voltage, "##,###"));
     spins::focusWholeText(Form, V);
 }
