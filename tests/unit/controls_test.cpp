@@ -85,18 +85,6 @@ TEST(TextBox, TypedCaretMovesBeforeTheChangeEventRuns) {
     EXPECT_EQ(caretSeen, 1);
 }
 
-TEST(TextBox, SelectionIsCutAtTheEndOfTheText) {
-    Fixture f;
-    f.box.setText("0.5");
-    f.box.setSelection(2, 7);
-    EXPECT_EQ(f.box.selLength(), 1);
-    f.box.setSelection(9, 1);
-    EXPECT_EQ(f.box.selStart(), 3);
-    EXPECT_EQ(f.box.selLength(), 0);
-    f.box.setSelection(1, -4);
-    EXPECT_EQ(f.box.selLength(), 0);
-}
-
 TEST(TextBox, PasteLeavesTheCaretAtTheEndAndCountsCharactersNotBytes) {
     Fixture f;
     controls::userPaste(f.box, "\xC3\xA9t\xC3\xA9");  // "été"
@@ -124,18 +112,6 @@ TEST(Window, DisabledOrHiddenControlsNeverTakeTheFocus) {
     f.frame.setVisible(false);
     f.form.setFocus(f.other);
     EXPECT_EQ(f.form.focused(), nullptr);
-}
-
-TEST(Window, KeyPreviewSeesEveryCharacterFirstAndMayDiscardIt) {
-    Fixture f;
-    std::vector<std::int16_t> seen;
-    f.form.onKeyPress = [&](std::int16_t& key) {
-        seen.push_back(key);
-        if (key == 'x') key = 0;
-    };
-    for (std::int16_t key : {'1', 'x', '2'}) controls::userType(f.box, key);
-    EXPECT_EQ(f.box.text(), "12");
-    EXPECT_EQ(seen, (std::vector<std::int16_t>{'1', 'x', '2'}));
 }
 
 // Design-time properties have no observer to repaint them once the window is shown.
