@@ -72,6 +72,9 @@ void MainForm::Form_KeyPress(std::int16_t& KeyAscii) {
 
 void MainForm::Command3D1_Click() {
     Form.gate().end();
+    // Every window closes with the program.
+    if (about_ != nullptr) about_->unload();
+    Form.setShown(false);
     desktop.endProgram();
 }
 

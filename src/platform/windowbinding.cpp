@@ -12,6 +12,7 @@
 #include "platform/inputrouter.h"
 #include "platform/look.h"
 #include "platform/spinwidget.h"
+#include "platform/textfit.h"
 #include "platform/textindex.h"
 #include "platform/widgetfactory.h"
 
@@ -80,7 +81,6 @@ void WindowBinding::showAll(controls::Control& control) {
         return;
     }
     QWidget* widget = widgetOf(control);
-    if (control.kind() != Kind::Window) widget->setFont(qtFont(control.font()));
     if (auto* label = qobject_cast<QLabel*>(widget)) {
         label->setAlignment(qtAlignment(control.alignment()));
         label->setWordWrap(static_cast<const controls::Label&>(control).wordWrap());
@@ -100,6 +100,7 @@ void WindowBinding::showAll(controls::Control& control) {
     showTabStop(control);
     showColors(control);
     if (control.kind() != Kind::Window) showGeometry(control);
+    showFont(control);
     if (control.kind() == Kind::Window) showFocus();
 }
 
@@ -108,6 +109,8 @@ void WindowBinding::present() {
     const Mirroring mirroring(*this);
     const bool first = !presented_;
     presented_ = true;
+    // The focus mark shows from the start, not only after the first Tab.
+    top_->setAttribute(Qt::WA_KeyboardFocusChange);
     top_->show();
     if (first) fitWindow(true);
     top_->raise();
@@ -155,6 +158,7 @@ void WindowBinding::changed(controls::Control& control, controls::Property prope
         case Property::Text:
             if (control.kind() == Kind::TextBox) {
                 showText(static_cast<const controls::TextBox&>(control));
+                showFont(control);
             }
             break;
         case Property::Selection:
@@ -164,6 +168,7 @@ void WindowBinding::changed(controls::Control& control, controls::Property prope
             break;
         case Property::Caption:
             showCaption(control);
+            showFont(control);
             break;
         case Property::Enabled:
             showEnabled(control);
@@ -182,6 +187,8 @@ void WindowBinding::changed(controls::Control& control, controls::Property prope
                 fitWindow(true);
             } else {
                 showGeometry(control);
+                showVisible(control);
+                showFont(control);
             }
             break;
         case Property::Value:
@@ -275,7 +282,30 @@ void WindowBinding::showEnabled(const controls::Control& control) {
 
 void WindowBinding::showVisible(const controls::Control& control) {
     if (control.kind() == Kind::Window || control.kind() == Kind::Timer) return;
-    if (QWidget* widget = widgetOf(control)) widget->setVisible(control.visible());
+    QWidget* widget = widgetOf(control);
+    if (widget == nullptr) return;
+    const bool shown = control.visible() && insideClient(control);
+    if (widget->isVisibleTo(widget->parentWidget()) != shown) widget->setVisible(shown);
+}
+
+bool WindowBinding::insideClient(const controls::Control& control) const {
+    const controls::Rect client = clientTwips(window_->geometry());
+    const QPoint origin =
+        control.container() != nullptr ? originTwips(*control.container()) : QPoint(0, 0);
+    const controls::Rect& place = control.geometry();
+    const int left = origin.x() + place.left;
+    const int top = origin.y() + place.top;
+    return left < client.width && top < client.height && left + place.width > 0 &&
+           top + place.height > 0;
+}
+
+void WindowBinding::showFont(const controls::Control& control) {
+    QWidget* widget = widgetOf(control);
+    if (widget == nullptr || control.kind() == Kind::Window || control.kind() == Kind::Timer) {
+        return;
+    }
+    const QFont font = fittedFont(*widget, qtFont(control.font()));
+    if (widget->font() != font || !widget->testAttribute(Qt::WA_SetFont)) widget->setFont(font);
 }
 
 void WindowBinding::showTabStop(const controls::Control& control) {
@@ -380,13 +410,13 @@ void WindowBinding::fitWindow(bool position) {
     if (window_ == nullptr) return;
     const Mirroring mirroring(*this);
     const QRect outer = windowPixels(window_->geometry(), dpi_);
-    QSize frame(0, 0);
-    if (top_->isVisible()) {
-        frame = (top_->frameGeometry().size() - top_->size()).expandedTo(QSize(0, 0));
-    }
-    const QSize client = (outer.size() - frame).expandedTo(QSize(1, 1));
+    const QSize client = windowPixels(clientTwips(window_->geometry()), dpi_)
+                             .size()
+                             .expandedTo(QSize(1, 1));
     if (top_->minimumSize() != client || top_->maximumSize() != client) {
         top_->setFixedSize(client);
+        // A new size uncovers or covers a part of the window.
+        for (const controls::Control* control : window_->controls()) showVisible(*control);
     }
     if (position && top_->pos() != outer.topLeft()) top_->move(outer.topLeft());
 }
