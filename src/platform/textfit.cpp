@@ -39,7 +39,7 @@ double textRoom(const QWidget& widget) {
         return widget.width() - 2 * frame - 2;
     }
     if (const auto* label = qobject_cast<const QLabel*>(&widget)) {
-        return label->contentsRect().width();
+        return label->contentsRect().width() - std::max(label->indent(), 0);
     }
     return -1;
 }

@@ -20,6 +20,10 @@ namespace platform {
 
 using controls::Kind;
 
+namespace {
+constexpr int kEdgeIndent = 3;  // pixels
+}  // namespace
+
 // Marks the writes of the model into widgets, so that the focus moves and selection changes
 // they cause are not taken for a person's.
 class WindowBinding::Mirroring {
@@ -109,10 +113,10 @@ void WindowBinding::present() {
     const Mirroring mirroring(*this);
     const bool first = !presented_;
     presented_ = true;
-    // The focus mark shows from the start, not only after the first Tab.
-    top_->setAttribute(Qt::WA_KeyboardFocusChange);
     top_->show();
     if (first) fitWindow(true);
+    // The focus mark shows from the start, not only after the first Tab.
+    top_->setAttribute(Qt::WA_KeyboardFocusChange);
     top_->raise();
     top_->activateWindow();
     showFocus();
@@ -349,8 +353,14 @@ void WindowBinding::showGeometry(const controls::Control& control) {
     const controls::Control* container = control.container();
     QRect rect = childPixels(control.geometry(),
                              container != nullptr ? originTwips(*container) : QPoint(0, 0), dpi_);
-    if (auto* label = qobject_cast<QLabel*>(widget); label != nullptr && label->wordWrap()) {
-        rect.setHeight(std::max(rect.height(), label->heightForWidth(rect.width())));
+    if (auto* label = qobject_cast<QLabel*>(widget)) {
+        // A text that starts at the window's very edge keeps clear of the frame.
+        const bool atEdge = (container == nullptr || container->kind() == Kind::Window) &&
+                            control.geometry().left <= 0;
+        label->setIndent(atEdge ? kEdgeIndent : -1);
+        if (label->wordWrap()) {
+            rect.setHeight(std::max(rect.height(), label->heightForWidth(rect.width())));
+        }
     }
     if (widget->geometry() != rect) widget->setGeometry(rect);
     // What a frame holds is placed from the frame's absolute position.
