@@ -86,7 +86,8 @@ std::vector<std::int16_t> typedCodes(const QKeyEvent& event, Qt::KeyboardModifie
 
 // A result label selects its text with the mouse itself.
 bool selectsText(const controls::Control& control) {
-    return control.kind() == Kind::Label && static_cast<const controls::Label&>(control).selectable();
+    return control.kind() == Kind::Label &&
+           static_cast<const controls::Label&>(control).selectable();
 }
 
 }  // namespace

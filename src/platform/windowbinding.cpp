@@ -420,9 +420,8 @@ void WindowBinding::fitWindow(bool position) {
     if (window_ == nullptr) return;
     const Mirroring mirroring(*this);
     const QRect outer = windowPixels(window_->geometry(), dpi_);
-    const QSize client = windowPixels(clientTwips(window_->geometry()), dpi_)
-                             .size()
-                             .expandedTo(QSize(1, 1));
+    const QSize client =
+        windowPixels(clientTwips(window_->geometry()), dpi_).size().expandedTo(QSize(1, 1));
     if (top_->minimumSize() != client || top_->maximumSize() != client) {
         top_->setFixedSize(client);
         // A new size uncovers or covers a part of the window.

@@ -35,7 +35,7 @@ QString misfit(QWidget* widget) {
     if (auto* label = qobject_cast<QLabel*>(widget)) {
         if (label->wordWrap()) {
             return label->heightForWidth(label->width()) > label->height() ? QStringLiteral("short")
-                                                                            : QString();
+                                                                           : QString();
         }
         return label->sizeHint().width() > label->width() ? QStringLiteral("narrow") : QString();
     }
@@ -43,8 +43,8 @@ QString misfit(QWidget* widget) {
         return option->sizeHint().width() > option->width() ? QStringLiteral("narrow") : QString();
     }
     if (auto* frame = qobject_cast<QGroupBox*>(widget)) {
-        const QFont font = platform::fittedCaptionFont(*frame, frame->font(), frame->title(),
-                                                       frame->width());
+        const QFont font =
+            platform::fittedCaptionFont(*frame, frame->font(), frame->title(), frame->width());
         return QFontMetrics(font, frame).horizontalAdvance(frame->title()) > frame->width()
                    ? QStringLiteral("caption cut")
                    : QString();
@@ -58,7 +58,8 @@ void checkFits(QWidget* window) {
     for (QWidget* widget : window->findChildren<QWidget*>()) {
         if (!widget->isVisibleTo(window)) continue;
         const QString problem = misfit(widget);
-        QVERIFY2(problem.isEmpty(), qPrintable(widget->objectName() + QStringLiteral(": ") + problem));
+        QVERIFY2(problem.isEmpty(),
+                 qPrintable(widget->objectName() + QStringLiteral(": ") + problem));
         ++checked;
     }
     QVERIFY(checked > 5);
