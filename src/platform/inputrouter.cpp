@@ -7,7 +7,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
-#include <QStyle>
 #include <algorithm>
 #include <cstdint>
 #include <vector>

@@ -2,6 +2,7 @@
 
 #include <QPainter>
 #include <QStyleOptionFocusRect>
+#include <algorithm>
 
 namespace platform {
 

@@ -85,6 +85,8 @@ void WindowBinding::showAll(controls::Control& control) {
         return;
     }
     QWidget* widget = widgetOf(control);
+    // The design font first, as a wrapping label grows with it; showFont fits it at the end.
+    if (control.kind() != Kind::Window) widget->setFont(qtFont(control.font()));
     if (auto* label = qobject_cast<QLabel*>(widget)) {
         label->setAlignment(qtAlignment(control.alignment()));
         label->setWordWrap(static_cast<const controls::Label&>(control).wordWrap());
