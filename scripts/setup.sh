@@ -6,7 +6,11 @@ set -euo pipefail
 packages=(cmake ninja-build g++ qt6-base-dev libgl-dev fonts-liberation)
 if [[ "${1:-run}" == test ]]; then
   packages+=(googletest libgtest-dev xvfb xauth clang libclang-rt-14-dev locales
-             desktop-file-utils appstream libbenchmark-dev time)
+             desktop-file-utils appstream libbenchmark-dev time
+             # The real-window suite: a window manager, real X input, the clipboard, the
+             # accessibility bus and a D-Bus session for it.
+             openbox xdotool xclip x11-utils python3 python3-pyatspi at-spi2-core dbus
+             dbus-x11)
 elif [[ "${1:-run}" == package ]]; then
   # dpkg-shlibdeps and file find the package's dependencies; Xvfb and xwininfo see it start.
   packages+=(dpkg-dev file xvfb xauth x11-utils)

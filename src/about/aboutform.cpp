@@ -91,10 +91,15 @@ void AboutForm::applyLayout() {
     LabelMail.setAccessibleDescription("Click to write to it.");
     Command3.setAccessibleDescription("Closes this window.");
 
+    // As in any dialog: Escape closes it like OK, and the two addresses follow OK in the Tab
+    // order and open from the keyboard.
+    Command3.setCancel(true);
     Command3.setTabIndex(0);
-    for (controls::Label* label : {&Label1, &LabelWeb, &Label3, &LabelMail, &Label2, &Label4}) {
-        label->setTabStop(false);
-    }
+    LabelWeb.setTabIndex(1);
+    LabelMail.setTabIndex(2);
+    LabelWeb.setLink(true);
+    LabelMail.setLink(true);
+    for (controls::Label* label : {&Label1, &Label3, &Label2, &Label4}) label->setTabStop(false);
 }
 
 std::string AboutForm::versionCaption(std::string_view major, std::string_view minor,
@@ -124,6 +129,8 @@ void AboutForm::Form_Load() {
 
 void AboutForm::show() {
     Form.show(desktop);
+    // OK starts with the focus, so that Return closes the window at once.
+    if (Form.focused() == nullptr) Form.setFocus(Command3);
 }
 
 void AboutForm::unload() {

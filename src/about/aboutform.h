@@ -22,6 +22,8 @@ class AboutForm {
     // Shows the window, or brings it to the front when it is already shown.
     void show();
     bool unloaded() const { return unloaded_; }
+    // Closes the window for good, without handing the user back to the main window.
+    void unload();
 
     // The version numbers as the build gives them, each written without leading zeros:
     // "25", "01", "0007" read "Version: 25.1.7".
@@ -49,7 +51,6 @@ class AboutForm {
 
   private:
     void applyLayout();
-    void unload();
 
     controls::Window& mainWindow_;
     bool unloaded_ = false;

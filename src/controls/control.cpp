@@ -22,6 +22,8 @@ bool Control::canHoldFocus() const {
         case Kind::CommandButton:
         case Kind::SpinButton:
             return true;
+        case Kind::Label:
+            return static_cast<const Label*>(this)->link();
         default:
             return false;
     }

@@ -99,7 +99,7 @@ class Control {
     void setTabStop(bool tabStop);
     int tabIndex() const { return tabIndex_; }
     void setTabIndex(int index) { designed(tabIndex_, index); }
-    // Only text boxes, option buttons, command buttons and spin buttons ever hold the focus.
+    // Only text boxes, option buttons, command buttons, spin buttons and links hold the focus.
     bool canHoldFocus() const;
     // Enabled and visible, and so is every container up to the window: only then does a
     // person's action or a focus move reach it.
@@ -171,10 +171,19 @@ class Label : public Control {
     // the window is shown.
     bool live() const { return live_; }
     void setLive(bool live) { designed(live_, live); }
+    // A result a person may select and copy; fixed before the window is shown.
+    bool selectable() const { return selectable_; }
+    void setSelectable(bool selectable) { designed(selectable_, selectable); }
+    // An address a person reaches with the Tab key and opens from the keyboard as with a click;
+    // it holds the focus like a button. Fixed before the window is shown.
+    bool link() const { return link_; }
+    void setLink(bool link) { designed(link_, link); }
 
   private:
     bool wordWrap_ = false;
     bool live_ = false;
+    bool selectable_ = false;
+    bool link_ = false;
 };
 
 class Frame : public Control {
@@ -185,6 +194,12 @@ class Frame : public Control {
 class CommandButton : public Control {
   public:
     CommandButton(std::string name, Control* container, Rect geometry, std::string caption);
+    // The button the Escape key presses, wherever the focus is in its window.
+    bool cancel() const { return cancel_; }
+    void setCancel(bool cancel) { cancel_ = cancel; }
+
+  private:
+    bool cancel_ = false;
 };
 
 // An option mark with a caption; the options of one container exclude each other.

@@ -82,4 +82,16 @@ bool TextBox::paste(std::string_view text) {
     return edit(std::move(next), end);
 }
 
+bool TextBox::pasteOverSelection(std::string_view text) {
+    std::string clip = utf8::sanitize(text.substr(0, text.find_first_of("\r\n")));
+    int clipLength = utf8::length(clip);
+    if (maxLength_ > 0) {
+        clipLength = std::clamp(maxLength_ - (length() - selLength_), 0, clipLength);
+        clip.resize(utf8::offset(clip, clipLength));
+    }
+    const std::size_t from = utf8::offset(text_, selStart_);
+    const std::size_t to = utf8::offset(text_, selStart_ + selLength_);
+    return edit(text_.substr(0, from) + clip + text_.substr(to), selStart_ + clipLength);
+}
+
 }  // namespace controls

@@ -37,6 +37,9 @@ class TextBox : public Control {
     bool backspace();
     bool deleteForward();
     bool paste(std::string_view text);  // replaces everything, no length limit
+    // A paste from the clipboard: its first line replaces the selection, cut to the room the
+    // maximum length leaves, and the caret follows it.
+    bool pasteOverSelection(std::string_view text);
 
     std::function<void()> onChange;
     std::function<void()> onGotFocus;

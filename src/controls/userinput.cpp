@@ -87,6 +87,14 @@ bool userPaste(TextBox& box, std::string_view text) {
     return box.window()->gate().run([&] { box.paste(text); });
 }
 
+bool userPasteOverSelection(TextBox& box, std::string_view text) {
+    if (!acceptsInput(box)) return false;
+    return box.window()->gate().run([&] {
+        focusFromUser(box);
+        if (box.window()->focused() == &box) box.pasteOverSelection(text);
+    });
+}
+
 bool userSelect(TextBox& box, int start, int length) {
     if (box.window() == nullptr) return false;
     return box.window()->gate().run([&] { box.setSelection(start, length); });

@@ -35,6 +35,8 @@ bool userDelete(TextBox& box);
 bool userKeyDown(TextBox& box, std::int16_t keyCode);
 // A paste replacing the whole text, bypassing the key preview.
 bool userPaste(TextBox& box, std::string_view text);
+// The clipboard pasted into the box over its selection, bypassing the key preview.
+bool userPasteOverSelection(TextBox& box, std::string_view text);
 // The caret or selection moved by the arrow keys or the mouse: no event.
 bool userSelect(TextBox& box, int start, int length);
 // The window dragged to a new place on the screen (twips): no event.

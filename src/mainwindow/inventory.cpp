@@ -124,6 +124,10 @@ void MainForm::applyLayout() {
         label->setTabStop(false);
     }
     Label6.setVisible(false);
+    // A person may copy every result and the note.
+    for (controls::Label* result : {&A1, &A2, &A2M, &Fault, &Wzor, &Label5}) {
+        result->setSelectable(true);
+    }
 }
 
 void MainForm::wireEvents() {

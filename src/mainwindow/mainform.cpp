@@ -101,6 +101,9 @@ void MainForm::arrowKeys(std::int16_t KeyCode, void (MainForm::*down)(), void (M
 
 void MainForm::Command3D1_Click() {
     Form.gate().end();
+    // Every window closes with the program.
+    if (about_ != nullptr) about_->unload();
+    Form.unload(desktop);
     desktop.endProgram();
 }
 

@@ -4,29 +4,19 @@
 #include <QPainter>
 #include <QRegion>
 #include <algorithm>
+#include <cmath>
+
+#include "platform/textfit.h"
 
 namespace platform {
-
-QFont fittedCaptionFont(const QFont& font, const QString& caption, int width) {
-    QFont fitted = font;
-    for (int tries = 0; tries < 12 && QFontMetrics(fitted).horizontalAdvance(caption) > width;
-         ++tries) {
-        if (tries < 4) {
-            fitted.setLetterSpacing(QFont::PercentageSpacing, 99 - tries);
-        } else {
-            fitted.setPointSizeF(fitted.pointSizeF() - 0.25);
-        }
-    }
-    return fitted;
-}
 
 void FrameWidget::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     const QString caption = title();
-    const QFont captionFont = fittedCaptionFont(font(), caption, width());
-    const QFontMetrics metrics(captionFont);
-    const int captionHeight = caption.isEmpty() ? 0 : metrics.height();
-    const int captionWidth = metrics.horizontalAdvance(caption);
+    const QFont captionFont = fittedCaptionFont(*this, font(), caption, width());
+    const QFontMetricsF metrics(captionFont, this);
+    const int captionHeight = caption.isEmpty() ? 0 : static_cast<int>(std::ceil(metrics.height()));
+    const int captionWidth = static_cast<int>(std::ceil(metrics.horizontalAdvance(caption)));
     // The caption stands a little in from the left edge, less when that would cut it off, and
     // the edge stops short of it on both sides.
     const int gap = captionHeight / 6;

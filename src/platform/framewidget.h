@@ -8,10 +8,6 @@
 
 namespace platform {
 
-// The frame's font for its caption: a caption a few pixels wider than the frame is set a little
-// closer, then a little smaller, rather than cut off.
-QFont fittedCaptionFont(const QFont& font, const QString& caption, int width);
-
 class FrameWidget : public QGroupBox {
   public:
     explicit FrameWidget(QWidget* parent) : QGroupBox(parent) {}

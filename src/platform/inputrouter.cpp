@@ -2,13 +2,17 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <algorithm>
 #include <cstdint>
 #include <vector>
 
 #include "controls/userinput.h"
+#include "platform/contextmenu.h"
 #include "platform/spinwidget.h"
 #include "platform/textindex.h"
 #include "platform/windowbinding.h"
@@ -38,6 +42,20 @@ bool passesUntouched(int key) {
     }
 }
 
+bool isArrow(int key) {
+    return key == Qt::Key_Up || key == Qt::Key_Down || key == Qt::Key_Left || key == Qt::Key_Right;
+}
+
+bool isReturn(int key) {
+    return key == Qt::Key_Return || key == Qt::Key_Enter;
+}
+
+// The Menu key, or Shift+F10 as on other desktops.
+bool opensMenu(const QKeyEvent& event) {
+    return event.key() == Qt::Key_Menu ||
+           (event.key() == Qt::Key_F10 && event.modifiers().testFlag(Qt::ShiftModifier));
+}
+
 bool movesCaret(int key) {
     return key == Qt::Key_Left || key == Qt::Key_Right || key == Qt::Key_Home || key == Qt::Key_End;
 }
@@ -65,6 +83,12 @@ std::vector<std::int16_t> typedCodes(const QKeyEvent& event, Qt::KeyboardModifie
     return codes;
 }
 
+// A result label selects its text with the mouse itself.
+bool selectsText(const controls::Control& control) {
+    return control.kind() == Kind::Label &&
+           static_cast<const controls::Label&>(control).selectable();
+}
+
 }  // namespace
 
 InputRouter::InputRouter(WindowBinding& binding) : binding_(binding) {
@@ -85,6 +109,7 @@ void InputRouter::stop() {
     if (!listening_) return;
     listening_ = false;
     pressed_ = nullptr;
+    heldPress_.reset();
     if (QCoreApplication* application = QCoreApplication::instance()) {
         application->removeEventFilter(this);
     }
@@ -157,6 +182,8 @@ bool InputRouter::eventFilter(QObject* watched, QEvent* event) {
     switch (event->type()) {
         case QEvent::KeyPress: {
             if (widget != QApplication::focusWidget()) return false;
+            if (widget->window() != binding_.topLevel()) return false;
+            if (cancelKey(static_cast<QKeyEvent*>(event))) return true;
             auto* edit = qobject_cast<QLineEdit*>(widget);
             controls::Control* control = binding_.controlOf(widget);
             if (edit == nullptr || control == nullptr || control->kind() != Kind::TextBox) {
@@ -166,9 +193,16 @@ bool InputRouter::eventFilter(QObject* watched, QEvent* event) {
                             static_cast<QKeyEvent*>(event));
         }
         case QEvent::InputMethod:
-        case QEvent::ContextMenu:
             return qobject_cast<QLineEdit*>(widget) != nullptr &&
                    binding_.controlOf(widget) != nullptr;
+        case QEvent::ContextMenu:
+            return contextMenu(widget, static_cast<QContextMenuEvent*>(event)->globalPos());
+        case QEvent::FocusIn:
+            // A click focuses before the press reaches the line edit.
+            if (static_cast<QFocusEvent*>(event)->reason() == Qt::MouseFocusReason) {
+                clickFocused_ = qobject_cast<QLineEdit*>(widget);
+            }
+            return false;
         case QEvent::MouseMove:
         case QEvent::MouseButtonPress:
         case QEvent::MouseButtonRelease:
@@ -200,6 +234,10 @@ bool InputRouter::eventFilter(QObject* watched, QEvent* event) {
 // still press a focused button.
 bool InputRouter::keyPressElsewhere(QWidget* widget, controls::Control* control, QKeyEvent* event) {
     if (control == nullptr && widget != binding_.topLevel()) return false;
+    if (control != nullptr && control->kind() == Kind::OptionButton && isArrow(event->key()) &&
+        event->modifiers() == Qt::NoModifier) {
+        return optionArrow(*control, event->key());
+    }
     if (passesUntouched(event->key()) || event->key() == Qt::Key_Up ||
         event->key() == Qt::Key_Down || event->key() == Qt::Key_Delete ||
         movesCaret(event->key())) {
@@ -212,7 +250,70 @@ bool InputRouter::keyPressElsewhere(QWidget* widget, controls::Control* control,
         if (!alive()) return true;
         controls::userKeyPress(*binding_.window(), code);
     }
-    return !alive();
+    if (!alive()) return true;
+    // Return presses a focused button, and Return or Space opens a focused address, as a click.
+    const bool link = control != nullptr && control->kind() == Kind::Label;
+    const bool button = control != nullptr && control->kind() == Kind::CommandButton;
+    if (modifiers == Qt::NoModifier &&
+        ((button && isReturn(event->key())) ||
+         (link && (isReturn(event->key()) || event->key() == Qt::Key_Space)))) {
+        controls::userClick(*control);
+        settle(nullptr);
+        return true;
+    }
+    return false;
+}
+
+bool InputRouter::cancelKey(QKeyEvent* event) {
+    if (event->key() != Qt::Key_Escape || event->modifiers() != Qt::NoModifier || !alive()) {
+        return false;
+    }
+    for (controls::Control* control : binding_.window()->controls()) {
+        if (control->kind() == Kind::CommandButton &&
+            static_cast<controls::CommandButton*>(control)->cancel()) {
+            controls::userClick(*control);
+            settle(nullptr);
+            return true;
+        }
+    }
+    return false;
+}
+
+bool InputRouter::optionArrow(controls::Control& option, int key) {
+    std::vector<controls::Control*> group;
+    for (controls::Control* control : binding_.window()->tabOrder()) {
+        if (control->kind() == Kind::OptionButton && control->container() == option.container()) {
+            group.push_back(control);
+        }
+    }
+    const auto at = std::find(group.begin(), group.end(), &option);
+    if (group.size() < 2 || at == group.end()) return true;
+    // Round the frame, as in any group of options.
+    const bool forward = key == Qt::Key_Down || key == Qt::Key_Right;
+    const auto index = static_cast<std::size_t>(at - group.begin());
+    controls::Control* next = group[(index + (forward ? 1 : group.size() - 1)) % group.size()];
+    controls::userFocus(*next);
+    if (alive()) controls::userClick(*next);
+    if (alive()) binding_.showValue(static_cast<controls::OptionButton&>(*next));
+    settle(nullptr);
+    return true;
+}
+
+bool InputRouter::contextMenu(QWidget* widget, QPoint globalPosition) {
+    if (!alive()) return false;
+    controls::Control* control = binding_.controlOf(widget);
+    if (control == nullptr) return false;
+    if (auto* edit = qobject_cast<QLineEdit*>(widget); edit && control->kind() == Kind::TextBox) {
+        auto& box = static_cast<controls::TextBox&>(*control);
+        runEditMenu(*edit, box, globalPosition, [this] { return alive(); });
+        if (alive() && binding_.controlOf(edit) == &box) settle(&box);
+        return true;
+    }
+    if (control->kind() == Kind::Label && static_cast<controls::Label*>(control)->selectable()) {
+        runLabelMenu(*static_cast<QLabel*>(widget), globalPosition);
+        return true;
+    }
+    return false;
 }
 
 bool InputRouter::keyPress(QLineEdit* edit, controls::TextBox& box, QKeyEvent* event) {
@@ -220,6 +321,10 @@ bool InputRouter::keyPress(QLineEdit* edit, controls::TextBox& box, QKeyEvent* e
     const Qt::KeyboardModifiers modifiers =
         event->modifiers() & ~(Qt::KeypadModifier | Qt::GroupSwitchModifier);
     if (passesUntouched(key)) return false;
+    if (opensMenu(*event)) {
+        const QRect caret = edit->inputMethodQuery(Qt::ImCursorRectangle).toRect();
+        return contextMenu(edit, edit->mapToGlobal(caret.bottomLeft()));
+    }
     if (key == Qt::Key_Up || key == Qt::Key_Down) {
         controls::userKeyDown(box, key == Qt::Key_Up ? controls::kKeyUp : controls::kKeyDown);
         settle(&box);
@@ -257,6 +362,26 @@ bool InputRouter::lineEditMouse(QLineEdit* edit, controls::TextBox& box, QMouseE
         return true;
     }
     if (event->type() == QEvent::MouseMove && event->buttons() == Qt::NoButton) return false;
+    if (event->type() == QEvent::MouseButtonPress) {
+        const bool focusing = clickFocused_ == edit;
+        clickFocused_ = nullptr;
+        heldPress_.reset();
+        if (focusing && event->button() == Qt::LeftButton) {
+            // The press that gave the focus keeps the focus handler's selection, as Tab does.
+            heldPress_.reset(static_cast<QMouseEvent*>(event->clone()));
+            return true;
+        }
+    } else if (heldPress_ != nullptr) {
+        if (event->type() == QEvent::MouseMove &&
+            (event->position() - heldPress_->position()).manhattanLength() <
+                QApplication::startDragDistance()) {
+            return true;
+        }
+        const std::unique_ptr<QMouseEvent> press = std::move(heldPress_);
+        if (event->type() == QEvent::MouseButtonRelease) return true;
+        // The mouse drags on: it selects from where it was pressed.
+        static_cast<QObject*>(edit)->event(press.get());
+    }
     static_cast<QObject*>(edit)->event(event);
     if (alive() && edit->hasFocus()) copySelection(edit, box);
     return true;
@@ -282,7 +407,7 @@ bool InputRouter::backgroundClick(QWidget* watched, QMouseEvent* event) {
             }
             pressed_ = watched;
             event->accept();
-            return true;
+            return !selectsText(*control);
         }
         case QEvent::MouseButtonDblClick:
             // The second press of a double click is no click of its own.
@@ -291,12 +416,12 @@ bool InputRouter::backgroundClick(QWidget* watched, QMouseEvent* event) {
         case QEvent::MouseButtonRelease: {
             if (watched != pressed_) return false;
             pressed_ = nullptr;
-            if (pointerOwner(event->globalPosition()) == watched) {
-                if (controls::Control* control = binding_.controlOf(watched)) {
-                    controls::userClick(*control);
-                }
+            controls::Control* control = binding_.controlOf(watched);
+            const bool selectable = control != nullptr && selectsText(*control);
+            if (control != nullptr && pointerOwner(event->globalPosition()) == watched) {
+                controls::userClick(*control);
             }
-            return true;
+            return !selectable;
         }
         default:
             return false;

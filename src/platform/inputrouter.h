@@ -6,6 +6,8 @@
 
 #include <QObject>
 #include <QPointF>
+#include <QPointer>
+#include <memory>
 
 class QKeyEvent;
 class QLineEdit;
@@ -38,6 +40,11 @@ class InputRouter : public QObject {
     void connectControls();
     bool keyPress(QLineEdit* edit, controls::TextBox& box, QKeyEvent* event);
     bool keyPressElsewhere(QWidget* widget, controls::Control* control, QKeyEvent* event);
+    // Escape presses the window's cancel button, if it has one.
+    bool cancelKey(QKeyEvent* event);
+    // An arrow on an option selects and clicks the next or previous option of its frame.
+    bool optionArrow(controls::Control& option, int key);
+    bool contextMenu(QWidget* widget, QPoint globalPosition);
     bool lineEditMouse(QLineEdit* edit, controls::TextBox& box, QMouseEvent* event);
     void hover(QWidget* watched, QMouseEvent* event);
     bool backgroundClick(QWidget* watched, QMouseEvent* event);
@@ -55,6 +62,10 @@ class InputRouter : public QObject {
 
     WindowBinding& binding_;
     QWidget* pressed_ = nullptr;  // a label, frame or background waiting for its release
+    // The line edit that the press under way gave the focus to: the press keeps the selection
+    // its focus handler made, unless the mouse drags on to select.
+    QPointer<QLineEdit> clickFocused_;
+    std::unique_ptr<QMouseEvent> heldPress_;
     QMetaObject::Connection focusConnection_;
     bool listening_ = false;
 };

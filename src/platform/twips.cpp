@@ -27,6 +27,14 @@ QRect windowPixels(const controls::Rect& rect, Dpi dpi) {
                  twipsToPixels(rect.width, dpi.x), twipsToPixels(rect.height, dpi.y));
 }
 
+controls::Rect clientTwips(const controls::Rect& outer) {
+    constexpr int kTwipsPerPixel = 15;
+    constexpr int kSide = 4 * kTwipsPerPixel;
+    constexpr int kTitleBar = 23 * kTwipsPerPixel;
+    return controls::Rect{outer.left, outer.top, outer.width - 2 * kSide,
+                          outer.height - kTitleBar - kSide};
+}
+
 QRect childPixels(const controls::Rect& rect, QPoint containerOriginTwips, Dpi dpi) {
     const int originX = containerOriginTwips.x();
     const int originY = containerOriginTwips.y();

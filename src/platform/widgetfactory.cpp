@@ -8,13 +8,15 @@
 #include "controls/window.h"
 #include "platform/accessibility.h"
 #include "platform/framewidget.h"
+#include "platform/linklabel.h"
 #include "platform/spinwidget.h"
 
 namespace platform {
 namespace {
 
 // Every text change must pass the model, so the line edit's own roads to its text are closed:
-// drops, drags, the context menu's paste and undo, and input methods (key filter: the rest).
+// drops, drags, its own context menu (the binding offers one that edits through the model) and
+// input methods (key filter: the rest).
 QLineEdit* createLineEdit(QWidget* parent) {
     auto* edit = new QLineEdit(parent);
     edit->setAcceptDrops(false);
@@ -24,11 +26,14 @@ QLineEdit* createLineEdit(QWidget* parent) {
     return edit;
 }
 
-QLabel* createLabel(QWidget* parent) {
-    auto* label = new QLabel(parent);
+// A result label lets the mouse select its text; the binding's menu copies it.
+QLabel* createLabel(const controls::Label& model, QWidget* parent) {
+    auto* label = model.link() ? new LinkLabel(parent) : new QLabel(parent);
     markModelLabel(label);
     label->setTextFormat(Qt::PlainText);
-    label->setTextInteractionFlags(Qt::NoTextInteraction);
+    label->setTextInteractionFlags(model.selectable() ? Qt::TextSelectableByMouse
+                                                      : Qt::NoTextInteraction);
+    label->setContextMenuPolicy(Qt::NoContextMenu);
     return label;
 }
 
@@ -66,7 +71,7 @@ QWidget* createControlWidget(const controls::Control& control, QWidget* parent) 
             widget = new FrameWidget(parent);
             break;
         case controls::Kind::Label:
-            widget = createLabel(parent);
+            widget = createLabel(static_cast<const controls::Label&>(control), parent);
             break;
         case controls::Kind::TextBox:
             widget = createLineEdit(parent);

@@ -12,12 +12,17 @@
 #include "platform/inputrouter.h"
 #include "platform/look.h"
 #include "platform/spinwidget.h"
+#include "platform/textfit.h"
 #include "platform/textindex.h"
 #include "platform/widgetfactory.h"
 
 namespace platform {
 
 using controls::Kind;
+
+namespace {
+constexpr int kEdgeIndent = 3;  // pixels
+}  // namespace
 
 // Marks the writes of the model into widgets, so that the focus moves and selection changes
 // they cause are not taken for a person's.
@@ -80,6 +85,7 @@ void WindowBinding::showAll(controls::Control& control) {
         return;
     }
     QWidget* widget = widgetOf(control);
+    // The design font first, as a wrapping label grows with it; showFont fits it at the end.
     if (control.kind() != Kind::Window) widget->setFont(qtFont(control.font()));
     if (auto* label = qobject_cast<QLabel*>(widget)) {
         label->setAlignment(qtAlignment(control.alignment()));
@@ -100,6 +106,7 @@ void WindowBinding::showAll(controls::Control& control) {
     showTabStop(control);
     showColors(control);
     if (control.kind() != Kind::Window) showGeometry(control);
+    showFont(control);
     if (control.kind() == Kind::Window) showFocus();
 }
 
@@ -110,6 +117,8 @@ void WindowBinding::present() {
     presented_ = true;
     top_->show();
     if (first) fitWindow(true);
+    // The focus mark shows from the start, not only after the first Tab.
+    top_->setAttribute(Qt::WA_KeyboardFocusChange);
     top_->raise();
     top_->activateWindow();
     showFocus();
@@ -155,6 +164,7 @@ void WindowBinding::changed(controls::Control& control, controls::Property prope
         case Property::Text:
             if (control.kind() == Kind::TextBox) {
                 showText(static_cast<const controls::TextBox&>(control));
+                showFont(control);
             }
             break;
         case Property::Selection:
@@ -164,6 +174,7 @@ void WindowBinding::changed(controls::Control& control, controls::Property prope
             break;
         case Property::Caption:
             showCaption(control);
+            showFont(control);
             break;
         case Property::Enabled:
             showEnabled(control);
@@ -182,6 +193,8 @@ void WindowBinding::changed(controls::Control& control, controls::Property prope
                 fitWindow(true);
             } else {
                 showGeometry(control);
+                showVisible(control);
+                showFont(control);
             }
             break;
         case Property::Value:
@@ -275,7 +288,30 @@ void WindowBinding::showEnabled(const controls::Control& control) {
 
 void WindowBinding::showVisible(const controls::Control& control) {
     if (control.kind() == Kind::Window || control.kind() == Kind::Timer) return;
-    if (QWidget* widget = widgetOf(control)) widget->setVisible(control.visible());
+    QWidget* widget = widgetOf(control);
+    if (widget == nullptr) return;
+    const bool shown = control.visible() && insideClient(control);
+    if (widget->isVisibleTo(widget->parentWidget()) != shown) widget->setVisible(shown);
+}
+
+bool WindowBinding::insideClient(const controls::Control& control) const {
+    const controls::Rect client = clientTwips(window_->geometry());
+    const QPoint origin =
+        control.container() != nullptr ? originTwips(*control.container()) : QPoint(0, 0);
+    const controls::Rect& place = control.geometry();
+    const int left = origin.x() + place.left;
+    const int top = origin.y() + place.top;
+    return left < client.width && top < client.height && left + place.width > 0 &&
+           top + place.height > 0;
+}
+
+void WindowBinding::showFont(const controls::Control& control) {
+    QWidget* widget = widgetOf(control);
+    if (widget == nullptr || control.kind() == Kind::Window || control.kind() == Kind::Timer) {
+        return;
+    }
+    const QFont font = fittedFont(*widget, qtFont(control.font()));
+    if (widget->font() != font || !widget->testAttribute(Qt::WA_SetFont)) widget->setFont(font);
 }
 
 void WindowBinding::showTabStop(const controls::Control& control) {
@@ -319,8 +355,14 @@ void WindowBinding::showGeometry(const controls::Control& control) {
     const controls::Control* container = control.container();
     QRect rect = childPixels(control.geometry(),
                              container != nullptr ? originTwips(*container) : QPoint(0, 0), dpi_);
-    if (auto* label = qobject_cast<QLabel*>(widget); label != nullptr && label->wordWrap()) {
-        rect.setHeight(std::max(rect.height(), label->heightForWidth(rect.width())));
+    if (auto* label = qobject_cast<QLabel*>(widget)) {
+        // A text that starts at the window's very edge keeps clear of the frame.
+        const bool atEdge = (container == nullptr || container->kind() == Kind::Window) &&
+                            control.geometry().left <= 0;
+        label->setIndent(atEdge ? kEdgeIndent : -1);
+        if (label->wordWrap()) {
+            rect.setHeight(std::max(rect.height(), label->heightForWidth(rect.width())));
+        }
     }
     if (widget->geometry() != rect) widget->setGeometry(rect);
     // What a frame holds is placed from the frame's absolute position.
@@ -380,13 +422,12 @@ void WindowBinding::fitWindow(bool position) {
     if (window_ == nullptr) return;
     const Mirroring mirroring(*this);
     const QRect outer = windowPixels(window_->geometry(), dpi_);
-    QSize frame(0, 0);
-    if (top_->isVisible()) {
-        frame = (top_->frameGeometry().size() - top_->size()).expandedTo(QSize(0, 0));
-    }
-    const QSize client = (outer.size() - frame).expandedTo(QSize(1, 1));
+    const QSize client =
+        windowPixels(clientTwips(window_->geometry()), dpi_).size().expandedTo(QSize(1, 1));
     if (top_->minimumSize() != client || top_->maximumSize() != client) {
         top_->setFixedSize(client);
+        // A new size uncovers or covers a part of the window.
+        for (const controls::Control* control : window_->controls()) showVisible(*control);
     }
     if (position && top_->pos() != outer.topLeft()) top_->move(outer.topLeft());
 }

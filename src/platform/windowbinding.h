@@ -63,6 +63,11 @@ class WindowBinding : public QObject, public controls::Observer {
     void showCaption(const controls::Control& control);
     void showEnabled(const controls::Control& control);
     void showVisible(const controls::Control& control);
+    // The design font, made smaller where the present text would not fit.
+    void showFont(const controls::Control& control);
+    // Controls that lie wholly outside the client area are hidden, so that neither the Tab key
+    // nor a screen reader finds what nobody can see.
+    bool insideClient(const controls::Control& control) const;
     void showTabStop(const controls::Control& control);
     void showColors(const controls::Control& control);
     void showGeometry(const controls::Control& control);

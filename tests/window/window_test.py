@@ -1,0 +1,337 @@
+#!/usr/bin/python3
+"""The real window as a person uses it: the program under a window manager on an X server,
+driven by real X input (xdotool), read through the accessibility bus (AT-SPI) and the clipboard
+(xclip). One row per case: the screen scale, then actions and checks in order. A check is
+written `WHAT == EXPECTED`; every other item is an action.
+
+Usage (from run.sh, inside Xvfb and a D-Bus session): window_test.py PROGRAM [PICTURE_DIR]"""
+import os
+import subprocess
+import sys
+import tempfile
+import time
+
+import pyatspi
+
+PROGRAM = sys.argv[1]
+PICTURES = sys.argv[2] if len(sys.argv) > 2 else None
+
+# Accessible names of the controls a row names.
+NAMES = {
+    "SPh": "Single-phase", "TPh": "Three-phase", "V": "System voltage, volts",
+    "A": "Current, amperes", "W": "Power, volt-amperes", "Factor": "Power factor, 0.01 to 1",
+    "V2": "Secondary voltage, volts", "Imped": "Transformer impedance, percent",
+    "A1": "Percentage of the current, amperes", "Wzor": "Formula processed",
+    "Command1": "125% of Current", "CommandSC": "125% of Secondary Current",
+    "Trbutton": "Transformer calculation", "Command3D2": "About Quellora", "Command3D1": "Exit",
+    "About.Command3": "OK", "About.LabelWeb": "Website", "About.LabelMail": "E-mail address",
+}
+FORMULA = "P = 1.73 * U * I * PF"
+
+CASES = [
+    ("click, then type, replaces the number", 1,
+     ["wait", "click W", "type 5000", "W == 5000", "selection W == 4 0"]),
+    ("a click in the focused field places the caret, a drag selects", 1,
+     ["click V", "click V@end", "type 4", "V == 2084",
+      "click A", "click A@start", "drag A", "selection A == 0 2"]),
+    ("Tab and Shift+Tab pass over what the compact window hides", 1,
+     ["key Tab Tab Tab Tab Tab", "focus == TPh", "showing V2 == no", "showing Imped == no",
+      "showing CommandSC == no", "key shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab",
+      "focus == SPh", "key shift+Tab", "focus == Command3D1"]),
+    ("arrows on a phase option select the other one", 1,
+     ["key Down", "focus == TPh", "checked TPh == yes", "V == 208",
+      "key Up", "focus == SPh", "checked SPh == yes", "V == 120"]),
+    ("Return and Space press a focused button", 1,
+     ["key shift+Tab shift+Tab shift+Tab", "focus == Command1", "key space",
+      "A1 == 15.00", "key shift+Tab", "focus == Trbutton", "key Return", "showing V2 == yes",
+      "client == 536x335", "key Tab Tab Tab Tab", "focus == CommandSC"]),
+    ("the About window from the keyboard", 1,
+     ["key shift+Tab shift+Tab", "key Return", "about == open", "focus == About.Command3",
+      "picture about",
+      "key Escape", "about == closed", "key Return", "about == open",
+      "key Tab", "focus == About.LabelWeb", "picture about-link", "key Return", "key Tab",
+      "focus == About.LabelMail", "key space", "opened == https://www.example.com/quellora "
+      "mailto:qa@example.com", "key Tab", "focus == About.Command3", "key Return",
+      "about == closed"]),
+    ("copy, paste, cut and select all through the context menus", 1,
+     ["wait", "rclick W", "key c", "clipboard == 3,603", "rclick A1", "key c",
+      "clipboard == 12.50", "clip 480", "click V", "rclick V", "key p", "V == 480",
+      "key shift+F10", "key a", "selection V == 0 3", "key Menu", "key t", "V == ",
+      "clipboard == 480", "drag Wzor@middle", "rclick Wzor", "key c", "clipboard < " + FORMULA]),
+    ("the clipboard keys stay refused", 1,
+     ["clip 77", "click A", "key ctrl+v", "A == 10", "key ctrl+c", "clipboard == 77"]),
+    ("exit closes every window", 1, ["click Command3D2", "about == open", "move about",
+                                     "click Command3D1", "ended == yes"]),
+    ("the window manager's close acts as OK, then as Exit", 1,
+     ["click Command3D2", "about == open", "key alt+F4", "about == closed", "key alt+F4",
+      "ended == yes"]),
+    ("the largest power whole at scale 1.5", 1.5,
+     ["click V", "type 999999", "click W", "type 999999999999", "key Tab",
+      "W == 999,999,999,999", "client == 467x333",
+      "picture compact"]),
+    ("the largest power whole at scale 2", 2,
+     ["click V", "type 999999", "click W", "type 999999999999", "key Tab",
+      "W == 999,999,999,999", "client == 622x444",
+      "click Trbutton", "picture transformer", "click Command3D2", "picture about"]),
+]
+
+
+def run(*command, **kwargs):
+    return subprocess.run(command, check=True, capture_output=True, text=True, **kwargs).stdout
+
+
+class Failure(Exception):
+    pass
+
+
+def until(what, probe, seconds=5.0):
+    """Polls probe() until it returns something true; the window updates asynchronously."""
+    deadline = time.monotonic() + seconds
+    while True:
+        value = probe()
+        if value or time.monotonic() > deadline:
+            return value
+        time.sleep(0.05)
+
+
+class Program:
+    def __init__(self, scale, opened_log, bin_dir):
+        env = dict(os.environ, QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1",
+                   QT_SCALE_FACTOR=str(scale), PATH=bin_dir + ":" + os.environ["PATH"],
+                   XDG_CURRENT_DESKTOP="", DESKTOP_SESSION="")
+        self.opened_log = opened_log
+        self.scale = scale
+        self.last_click = (None, 0.0)
+        self.pointer = tuple(int(v.split(":")[1]) for v in
+                             run("xdotool", "getmouselocation").split()[:2])
+        self.process = subprocess.Popen([PROGRAM], env=env, stdout=subprocess.DEVNULL,
+                                        stderr=subprocess.DEVNULL)
+        try:
+            self.app = until("program", self.find_app, 10)
+            if not self.app:
+                raise Failure("the program does not show on the accessibility bus")
+            self.window_id = until("window", lambda: self.window("^ Quellora$"), 10)
+            if not self.window_id:
+                raise Failure("the main window does not appear")
+            run("xdotool", "windowactivate", "--sync", self.window_id)
+            if not until("focus", lambda: self.focused() is not None):
+                raise Failure("the main window gets no keyboard focus")
+        except BaseException:
+            self.stop()
+            raise
+
+    def find_app(self):
+        for app in pyatspi.Registry.getDesktop(0):
+            if app is not None and app.get_process_id() == self.process.pid:
+                return app
+        return None
+
+    def window(self, title):
+        found = subprocess.run(["xdotool", "search", "--all", "--onlyvisible", "--pid",
+                                str(self.process.pid), "--name", title],
+                               capture_output=True, text=True).stdout.split()
+        return found[0] if found else None
+
+    def stop(self):
+        if self.process.poll() is None:
+            self.process.terminate()
+            self.process.wait(5)
+
+    # What the accessibility bus shows.
+    def windows(self):
+        return [w for w in self.app if w is not None]
+
+    def accessible(self, name):
+        wanted = NAMES.get(name, name)
+        about = name.startswith("About.")
+        for window in self.windows():
+            if (window.name == "About Quellora") != about:
+                continue
+            found = pyatspi.findDescendant(
+                window, lambda a: a.name == wanted or a.name.startswith(wanted + ": "))
+            if found is not None:
+                return found
+        raise Failure(f"no control {name} on the accessibility bus")
+
+    def value(self, name):
+        accessible = self.accessible(name)
+        if accessible.getRole() == pyatspi.ROLE_TEXT:
+            return accessible.queryText().getText(0, -1)
+        return accessible.name.split(": ", 1)[1] if ": " in accessible.name else ""
+
+    def focused(self):
+        for window in self.windows():
+            found = pyatspi.findDescendant(
+                window, lambda a: a.getState().contains(pyatspi.STATE_FOCUSED))
+            if found is not None:
+                return found
+        return None
+
+    def centre(self, name):
+        spec, _, where = name.partition("@")
+        # The accessibility bus gives places in Qt's pixels, which the scale makes larger.
+        logical = self.accessible(spec).queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+        box = type("Box", (), {k: round(getattr(logical, k) * self.scale)
+                               for k in ("x", "y", "width", "height")})
+        x = {"start": box.x + 6, "end": box.x + box.width - 6,
+             "middle": box.x + box.width // 2}.get(where, box.x + box.width // 2)
+        return x, box.y + box.height // 2, box
+
+    def point(self, x, y):
+        # Waiting for a move to where the pointer already is would wait for ever.
+        if (x, y) != self.pointer:
+            run("xdotool", "mousemove", "--sync", str(x), str(y))
+            self.pointer = (x, y)
+
+    # Actions.
+    def act(self, action):
+        verb, _, rest = action.partition(" ")
+        if verb == "wait":
+            time.sleep(0.3)
+        elif verb in ("click", "rclick"):
+            x, y, _ = self.centre(rest)
+            # Two clicks on one place make no double click.
+            if (x, y) == self.last_click[0]:
+                time.sleep(max(0.0, self.last_click[1] + 0.5 - time.monotonic()))
+            self.point(x, y)
+            run("xdotool", "click", "1" if verb == "click" else "3")
+            self.last_click = ((x, y), time.monotonic())
+            time.sleep(0.15)
+        elif verb == "drag":
+            x, y, box = self.centre(rest)
+            if "@" not in rest:
+                x = box.x + 4
+            self.point(x, y)
+            run("xdotool", "mousedown", "1")
+            self.point(box.x + box.width - 2, y)
+            run("xdotool", "mouseup", "1")
+            self.last_click = (None, 0.0)
+            time.sleep(0.15)
+        elif verb == "type":
+            run("xdotool", "type", "--delay", "30", rest)
+        elif verb == "key":
+            for key in rest.split():
+                run("xdotool", "key", key)
+                time.sleep(0.1)
+            time.sleep(0.1)
+        elif verb == "clip":
+            subprocess.run(["xclip", "-selection", "clipboard"], input=rest, text=True,
+                           check=True)
+        elif verb == "move":
+            # The About window opens over the main window; a person drags it aside.
+            run("xdotool", "windowmove", "--sync",
+                until("window", lambda: self.window("About Quellora")), "700", "0")
+        elif verb == "picture":
+            if PICTURES:
+                time.sleep(0.5)
+                window = self.window_id
+                if rest.startswith("about"):
+                    window = until("window", lambda: self.window("About Quellora"))
+                if not window:
+                    raise Failure(f"no window for the picture {rest}")
+                run("import", "-window", window,
+                    os.path.join(PICTURES, f"{rest}-{self.scale}.png"))
+        else:
+            raise Failure(f"unknown action {action!r}")
+
+    # Checks: the observed value, read again until it matches or time runs out.
+    def observe(self, what):
+        subject, _, argument = what.partition(" ")
+        if subject == "focus":
+            focused = self.focused()
+            if focused is None:
+                return "none"
+            about = self.windows()[-1].name == "About Quellora"
+            for short, name in NAMES.items():
+                if short.startswith("About.") == about and focused.name.split(": ")[0] == name:
+                    return short
+            return focused.name
+        if subject == "showing":
+            showing = self.accessible(argument).getState().contains(pyatspi.STATE_SHOWING)
+            return "yes" if showing else "no"
+        if subject == "checked":
+            checked = self.accessible(argument).getState().contains(pyatspi.STATE_CHECKED)
+            return "yes" if checked else "no"
+        if subject == "selection":
+            text = self.accessible(argument).queryText()
+            if text.getNSelections() == 0:
+                return f"{text.caretOffset} 0"
+            start, end = text.getSelection(0)
+            return f"{start} {end - start}"
+        if subject == "clipboard":
+            return subprocess.run(["xclip", "-o", "-selection", "clipboard"],
+                                  capture_output=True, text=True).stdout
+        if subject == "client":
+            geometry = run("xdotool", "getwindowgeometry", "--shell", self.window_id)
+            size = dict(line.split("=") for line in geometry.split())
+            return f"{size['WIDTH']}x{size['HEIGHT']}"
+        if subject == "about":
+            return "open" if any(w.name == "About Quellora" for w in self.windows()) else "closed"
+        if subject == "ended":
+            return "yes" if self.process.poll() == 0 else "no"
+        if subject == "opened":
+            with open(self.opened_log, encoding="utf-8") as log:
+                return " ".join(log.read().split())
+        return self.value(what)
+
+    def check(self, check):
+        if " < " in check:
+            what, expected = check.split(" < ", 1)
+            matches = lambda got: got and got != expected and expected.endswith(got)
+        else:
+            what, expected = check.split(" ==", 1)
+            expected = expected[1:]
+            matches = lambda got: got == expected
+        got = until(what, lambda: (lambda g: (g,) if matches(g) else None)(self.observe(what)), 3)
+        if got is None:
+            raise Failure(f"{check!r}: got {self.observe(what)!r}")
+
+
+def fake_handlers(directory, log):
+    """The desktop's default browser and mail client, recording what they are handed."""
+    for name in ("xdg-open", "xdg-email"):
+        path = os.path.join(directory, name)
+        with open(path, "w", encoding="utf-8") as script:
+            script.write(f'#!/bin/sh\nprintf "%s\\n" "$*" >> "{log}"\n')
+        os.chmod(path, 0o755)
+
+
+def main():
+    started = time.monotonic()
+    manager = subprocess.Popen(["openbox"], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    # The window manager is up once it has claimed the screen's window manager selection.
+    until("openbox", lambda: "_NET_SUPPORTING_WM_CHECK" in subprocess.run(
+        ["xprop", "-root"], capture_output=True, text=True).stdout)
+    ran = failed = 0
+    with tempfile.TemporaryDirectory() as scratch:
+        fake_handlers(scratch, os.path.join(scratch, "opened.log"))
+        only = os.environ.get("QUELLORA_WINDOW_CASE", "")
+        for name, scale, items in (c for c in CASES if only in c[0]):
+            log = os.path.join(scratch, "opened.log")
+            open(log, "w", encoding="utf-8").close()
+            program = None
+            ran += 1
+            began = time.monotonic()
+            try:
+                program = Program(scale, log, scratch)
+                for item in items:
+                    if os.environ.get("QUELLORA_WINDOW_TRACE"):
+                        print(f"  {time.monotonic() - began:5.1f} {item}")
+                    if " == " in item or item.endswith(" ==") or " < " in item:
+                        program.check(item)
+                    else:
+                        program.act(item)
+                print(f"PASS  {name} ({time.monotonic() - began:.1f} s)")
+            except (Failure, subprocess.CalledProcessError) as error:
+                failed += 1
+                print(f"FAIL  {name}: {error}")
+            finally:
+                if program is not None:
+                    program.stop()
+    manager.terminate()
+    print(f"{ran - failed} passed, {failed} failed in {time.monotonic() - started:.0f} s")
+    return 1 if failed else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
