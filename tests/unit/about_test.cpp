@@ -43,7 +43,7 @@ TEST(About, OpensOverTheMainWindowsTopLeftCornerWhereverItWasMoved) {
     main.Form.move(15, 30);
     controls::userClick(main.Command3D2);
     EXPECT_EQ(main.about(), &about);
-    EXPECT_EQ(about.Form.geometry().left, 3000);
+    EXPECT_EQ(main.about()->Form.geometry().left, 3000);
     controls::userClick(about.Command3);
     EXPECT_EQ(main.about(), nullptr);
     EXPECT_EQ(desktop.shownWindows.back(), &main.Form);

