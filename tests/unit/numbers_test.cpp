@@ -19,61 +19,50 @@ std::string repeat(const std::string& piece, int times) {
     return text;
 }
 
-TEST(Numbers, NumericTest) {
+// A numeric text reads as the nearest double, ties to even; anything else is not numeric and 0.
+TEST(Numbers, NumericTextsAndTheirDoubles) {
     struct Row {
         std::string text;
         bool numeric;
-    };
-    const Row rows[] = {
-        {"208", true},
-        {".5", true},
-        {".00", true},
-        {"1,234.5", true},
-        {"1E-05", true},
-        {"  -12  ", true},
-        {"-1,234,567.25e2", true},
-        {"0e99999999999999999999", true},
-        {"1e-400", true},                  // underflows to 0
-        {"1.7976931348623158e308", true},  // still rounds to the largest double
-        {"0." + std::string(400, '9'), true},
-        {"", false},
-        {".", false},
-        {"1.2.3", false},
-        {",5", false},
-        {"1,,2", false},
-        {"1.2,3", false},
-        {"1e1,0", false},
-        {"1e", false},
-        {"1e5.5", false},
-        {"- 5", false},
-        {"\t5", false},  // only the space is a blank
-        {"0x10", false},
-        {"inf", false},
-        {"1e400", false},
-        {"1.7976931348623159e308", false},  // rounds past the largest double
-        {std::string(400, '9'), false},
-    };
-    for (const Row& row : rows) EXPECT_EQ(calc::isNumeric(row.text), row.numeric) << row.text;
-}
-
-TEST(Numbers, ConversionToDoubleRoundsTheDecimalValueToNearestEven) {
-    struct Row {
-        std::string text;
         double value;
     };
     const Row rows[] = {
-        {"1,2,3", 123},
-        {" -1,234.5 ", -1234.5},
-        {"1E-05", 1e-05},
-        {"9007199254740993", 9007199254740992.0},  // halfway: to the even neighbour
-        {"9007199254740993." + std::string(300, '0') + "1", 9007199254740994.0},
-        {"2.4703282292062328e-324", 4.9406564584124654e-324},  // just past half the least denormal
-        {"1e-400", 0},
-        {"1.7976931348623158e308", DBL_MAX},
-        {"12a", 0},
-        {"1e400", 0},
+        {"208", true, 208},
+        {".5", true, 0.5},
+        {".00", true, 0},
+        {"1,2,3", true, 123},
+        {" -1,234.5 ", true, -1234.5},
+        {"1E-05", true, 1e-05},
+        {"-1,234,567.25e2", true, -123456725},
+        {"0e99999999999999999999", true, 0},
+        {"9007199254740993", true, 9007199254740992.0},
+        {"9007199254740993." + std::string(300, '0') + "1", true, 9007199254740994.0},
+        {"2.4703282292062328e-324", true, 4.9406564584124654e-324},
+        {"1e-400", true, 0},
+        {"1.7976931348623158e308", true, DBL_MAX},
+        {"0." + std::string(400, '9'), true, 1},
+        {"", false, 0},
+        {".", false, 0},
+        {"1.2.3", false, 0},
+        {",5", false, 0},
+        {"1,,2", false, 0},
+        {"1.2,3", false, 0},
+        {"1e1,0", false, 0},
+        {"1e", false, 0},
+        {"1e5.5", false, 0},
+        {"- 5", false, 0},
+        {"\t5", false, 0},  // only the space is a blank
+        {"0x10", false, 0},
+        {"inf", false, 0},
+        {"12a", false, 0},
+        {"1e400", false, 0},
+        {"1.7976931348623159e308", false, 0},  // rounds past the largest double
+        {std::string(400, '9'), false, 0},
     };
-    for (const Row& row : rows) EXPECT_EQ(calc::toDouble(row.text), row.value) << row.text;
+    for (const Row& row : rows) {
+        EXPECT_EQ(calc::isNumeric(row.text), row.numeric) << row.text;
+        EXPECT_EQ(calc::toDouble(row.text), row.value) << row.text;
+    }
 }
 
 TEST(Numbers, ConversionToSingleRoundsOnceAndHoldsAtTheLargestSingle) {
@@ -83,13 +72,11 @@ TEST(Numbers, ConversionToSingleRoundsOnceAndHoldsAtTheLargestSingle) {
     };
     const Row rows[] = {
         {"0.85", 0.85000002384185791015625f},
-        {"1.67", 1.66999995708465576171875f},
         // Through a double this would become 1 + 2^-24, then 1 by ties to even.
         {"1.0000000596046448", 1.00000011920928955078125f},
         {"1.000000059604644775390625", 1.0f},  // exactly halfway: the even neighbour
         {"1e39", FLT_MAX},
         {"3.4028235677973366e38", FLT_MAX},
-        {"1e-50", 0.0f},
         {"1e400", 0.0f},
     };
     for (const Row& row : rows) EXPECT_EQ(calc::toSingle(row.text), row.value) << row.text;
@@ -101,10 +88,9 @@ TEST(Numbers, LeadingNumber) {
         double value;
     };
     const Row rows[] = {
-        {"3,603", 3},       {" 1 2\t3\n4\r", 1234}, {"1e", 1},
-        {"1e-2x", 0.01},    {"1.e2", 100},          {"-.5", -0.5},
-        {"--5", 0},         {"12abc", 12},          {"1.2.3", 1.2},
-        {"1e400", DBL_MAX}, {"-1e400", -DBL_MAX},   {"1e-400", 0},
+        {"3,603", 3},         {" 1 2\t3\n4\r", 1234}, {"1e", 1},      {"1e-2x", 0.01},
+        {"-.5", -0.5},        {"12abc", 12},          {"1.2.3", 1.2}, {"1e400", DBL_MAX},
+        {"-1e400", -DBL_MAX}, {"1e-400", 0},
     };
     for (const Row& row : rows) EXPECT_EQ(calc::leadingNumber(row.text), row.value) << row.text;
 }
@@ -117,14 +103,11 @@ TEST(Numbers, GeneralTextOfDouble) {
     const Row rows[] = {
         {208, "208"},
         {1.0 / 3, "0.333333333333333"},
-        {0.0001, "0.0001"},
         {0.00009999999999999999, "0.0001"},  // the exponent is taken after rounding
         {0.00001, "1E-05"},
         {1e15, "1E+15"},
-        {123456789012345, "123456789012345"},
         {999999999999999.5, "1E+15"},
         {-2.5, "-2.5"},
-        {0.0, "0"},
         {kNaN, "0"},
         {kInf, "1.79769313486232E+308"},
         {-kInf, "-1.79769313486232E+308"},
@@ -144,8 +127,6 @@ TEST(Numbers, GeneralTextOfSingle) {
         {12345678.0f, "1.234568E+07"},
         {99999992.0f, "9.999999E+07"},
         {0.00048828125f, "0.0004882812"},  // 2^-11: an exact tie at 7 digits, to even
-        {1e-05f, "1E-05"},
-        {FLT_MAX, "3.402823E+38"},
         {1.401298464324817e-45f, "1.401298E-45"},
         {std::numeric_limits<float>::quiet_NaN(), "0"},
         {std::numeric_limits<float>::infinity(), "3.402823E+38"},
@@ -167,16 +148,13 @@ TEST(Numbers, Masks) {
         {0.42500001192092896, "0.##########", "0.4250000119"},
         {5.5e-11, "0.##########", "0.0000000001"},
         {-4.5e-11, "0.##########", "0."},
-        {0.25, "##.00", ".25"},
         {5, "##.00", "5.00"},
         {2.675, "##.00", "2.68"},
-        {-2.675, "##.00", "-2.68"},
         {99.995, "##.00", "100.00"},
         {0.4, "###,###", ""},
         {2.5, "###,###", "3"},
         {3602.665664, "###,###", "3,603"},
         {999999999999, "###,###,###,###", "999,999,999,999"},
-        {0, "#,##0", "0"},
         {-1234.5, "#,##0", "-1,235"},
         {1.7976931348623157e+308, "#,##0", "179,769,313,486,232" + repeat(",000", 98)},
         {1.2345678901234568e+17, "#,##0", "123,456,789,012,346,000"},
@@ -186,13 +164,11 @@ TEST(Numbers, Masks) {
         {0.5, "##,###.00", ".50"},
         {1234.5, "##,###.00", "1,234.50"},
         {5, "#,###.###", "5."},
-        {1.23456, "#,###.###", "1.235"},
         {1e-300, "#,###.###", "."},
         {50, "#,###.#", "50."},
         {1.45, "#,###.#", "1.5"},
         {0.005, "Fixed", "0.01"},
         {-0.001, "Fixed", "0.00"},
-        {1234.5, "Fixed", "1234.50"},
         {1.015, "0.00", "1.02"},
         {-0.0005, "0.000", "-0.001"},
         {1.5, "0.0#0#", "1.500"},
@@ -230,18 +206,11 @@ TEST(Numbers, WholeNumberConversions) {
         {2.5, 2, 2},
         {3.5, 4, 4},
         {-2.5, -2, -2},
-        {0.5, 0, 0},
-        {-0.5, 0, 0},
-        {1.5, 2, 2},
         {2.4999999999999996, 2, 2},
-        {32767.4, 32767, 32767},
         {32767.5, 32767, 32768},
         {-32768.5, -32768, -32768},
-        {-32769, -32768, -32769},
         {2147483647.5, 32767, 2147483647},
         {-2147483648.5, -32768, -2147483647 - 1},
-        {1e300, 32767, 2147483647},
-        {-1e300, -32768, -2147483647 - 1},
         {kInf, 32767, 2147483647},
         {-kInf, -32768, -2147483647 - 1},
         {kNaN, 0, 0},
