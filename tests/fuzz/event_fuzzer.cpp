@@ -17,19 +17,19 @@
 #include <cstdlib>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <variant>
 
-#include "about/aboutform.h"
 #include "calc/messages.h"
 #include "calc/state.h"
 #include "controls/userinput.h"
 #include "mainwindow/mainform.h"
+#include "scenario/controlcheck.h"
 #include "scenario/parser.h"
 #include "scenario/session.h"
 
 namespace {
 
-using controls::Kind;
 using controls::MessageStyle;
 
 constexpr int kMaxActions = 2000;
@@ -64,26 +64,14 @@ bool showsNotANumber(std::string text) {
     return text.find("nan") != std::string::npos || text.find("inf") != std::string::npos;
 }
 
-// The kinds each action applies to, as the scenario runner accepts them.
-bool applies(scenario::Verb verb, Kind kind) {
-    switch (verb) {
-        case scenario::Verb::Focus:
-            return kind == Kind::TextBox || kind == Kind::OptionButton ||
-                   kind == Kind::CommandButton || kind == Kind::SpinButton;
-        case scenario::Verb::Type:
-        case scenario::Verb::Set:
-        case scenario::Verb::Key:
-            return kind == Kind::TextBox;
-        case scenario::Verb::Spin:
-            return kind == Kind::SpinButton;
-        case scenario::Verb::Click:
-            return kind == Kind::CommandButton || kind == Kind::OptionButton ||
-                   kind == Kind::Label || kind == Kind::Frame || kind == Kind::Window;
-        case scenario::Verb::Hover:
-            return kind != Kind::Timer;
-        default:
-            return false;
-    }
+// Whether the named control exists and takes the action; checking builds a window, so each
+// distinct line is checked once.
+bool fits(std::string_view line, const scenario::Command& command) {
+    static std::unordered_map<std::string, bool> checked;
+    if (checked.size() > 100'000) checked.clear();
+    const auto [it, isNew] = checked.try_emplace(std::string(line), false);
+    if (isNew) it->second = scenario::checkControls({command}).empty();
+    return it->second;
 }
 
 class Run {
@@ -126,13 +114,8 @@ class Run {
         if (command.verb == scenario::Verb::Set && !pasting_) return false;
         if (command.verb == scenario::Verb::Tick) {
             command.numbers.at(0) = std::min(command.numbers.at(0), kMaxTicksPerLine);
-        } else {
-            const AboutForm* about = session_.form().about();
-            const controls::Control* control =
-                !command.control.about ? session_.form().Form.find(command.control.name)
-                : about != nullptr     ? about->Form.find(command.control.name)
-                                       : nullptr;
-            if (control == nullptr || !applies(command.verb, control->kind())) return false;
+        } else if (!fits(line, command)) {
+            return false;
         }
         session_.run(command);
         ++actions_;
