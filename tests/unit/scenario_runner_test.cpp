@@ -132,19 +132,6 @@ TEST(ScenarioRunner, CountsFilesAndTakesTheWorstStatus) {
 }
 
 TEST(ScenarioRunner, DrivesTheWindowThroughUserInput) {
-    // The key filter refuses these keys one by one, each with a beep; a refused key changes
-    // nothing, and an empty text still moves the focus.
-    const Outcome typed =
-        run({{"k.scn",
-              "type A \"x-, \\r\\n\\t\\\"\\\\\"\nexpect beeps 9\nexpect A.text \"10\"\n"
-              // One key per character, not per byte, whatever its length.
-              "type A \"\xC3\xA9\xE2\x82\xAC\xEF\xBC\x81\xF0\x9F\x98\x80\xF4\x80\x80\x80\"\n"
-              "expect beeps 14\nexpect A.text \"10\"\n"
-              // Digits, the point and Backspace pass without a beep.
-              "type A \"1.\\b\"\nexpect beeps 14\n"
-              "type Factor \"\"\nexpect focus Factor\n"}});
-    EXPECT_EQ(typed.output, "1 passed, 0 failed\n");
-
     // Every file starts afresh: beeps, focus and an ended program do not carry over.
     const Outcome fresh = run({{"a.scn", "type V \"a\"\nclick Command3D1\nexpect ended"},
                                {"b.scn", "expect beeps 0\nexpect focus SPh\nexpect ended"}});
