@@ -46,6 +46,7 @@ TEST(About, OpensOverTheMainWindowsTopLeftCornerWhereverItWasMoved) {
     EXPECT_EQ(main.about()->Form.geometry().left, 3000);
     controls::userClick(about.Command3);
     EXPECT_EQ(main.about(), nullptr);
+    EXPECT_EQ(desktop.unloadedWindows.size(), 1U);
     EXPECT_EQ(desktop.shownWindows.back(), &main.Form);
     controls::userClick(main.Command3D2);
     EXPECT_EQ(main.about()->Form.geometry(), (controls::Rect{15, 30, 5775, 4890}));

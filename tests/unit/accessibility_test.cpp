@@ -51,6 +51,26 @@ TEST(Accessibility, EveryControlIsNamed) {
     EXPECT_TRUE(c.form.Label5.live());
 }
 
+// Two families only, each size a whole number of pixels at 96 dpi, buttons in bold, and
+// results aligned on their last digit.
+TEST(Accessibility, TextsAreLegible) {
+    Calculator c;
+    controls::userClick(c.form.Command3D2);
+    for (const controls::Window* window : {&c.form.Form, &c.form.about()->Form}) {
+        for (const controls::Control* control : window->controls()) {
+            const controls::Font& font = control->font();
+            EXPECT_TRUE(font.family == "Arial" || font.family == "MS Sans Serif")
+                << control->name();
+            EXPECT_EQ(font.points * 4 / 3, static_cast<int>(font.points * 4 / 3))
+                << control->name();
+            const bool button = control->kind() == controls::Kind::CommandButton;
+            EXPECT_TRUE(font.bold || !button) << control->name();
+        }
+    }
+    for (const controls::Label* result : {&c.form.A1, &c.form.A2, &c.form.A2M, &c.form.Fault})
+        EXPECT_EQ(result->alignment(), controls::Align::Right) << result->name();
+}
+
 TEST(Accessibility, HintAreasDescribeThemselvesWithTheNoteTheyWouldWrite) {
     for (int clicks = 0; clicks < 2; ++clicks) {
         Calculator c;
