@@ -99,7 +99,6 @@ void AboutForm::applyLayout() {
     LabelMail.setTabIndex(2);
     LabelWeb.setLink(true);
     LabelMail.setLink(true);
-    for (controls::Label* label : {&Label1, &Label3, &Label2, &Label4}) label->setTabStop(false);
 }
 
 std::string AboutForm::versionCaption(std::string_view major, std::string_view minor,

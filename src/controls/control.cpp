@@ -15,20 +15,6 @@ Control::Control(Kind kind, std::string name, Control* container, Rect geometry)
     }
 }
 
-bool Control::canHoldFocus() const {
-    switch (kind_) {
-        case Kind::TextBox:
-        case Kind::OptionButton:
-        case Kind::CommandButton:
-        case Kind::SpinButton:
-            return true;
-        case Kind::Label:
-            return static_cast<const Label*>(this)->link();
-        default:
-            return false;
-    }
-}
-
 bool Control::reachable() const {
     for (const Control* c = this; c != nullptr; c = c->container()) {
         if (!c->enabled() || !c->visible()) return false;

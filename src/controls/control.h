@@ -99,8 +99,6 @@ class Control {
     void setTabStop(bool tabStop);
     int tabIndex() const { return tabIndex_; }
     void setTabIndex(int index) { designed(tabIndex_, index); }
-    // Only text boxes, option buttons, command buttons, spin buttons and links hold the focus.
-    bool canHoldFocus() const;
     // Enabled and visible, and so is every container up to the window: only then does a
     // person's action or a focus move reach it.
     bool reachable() const;

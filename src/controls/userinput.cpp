@@ -14,9 +14,11 @@ void focusFromUser(Control& control) {
 
 }  // namespace
 
-bool accepts(Kind kind, Action action) {
+bool accepts(const Control& control, Action action) {
+    const Kind kind = control.kind();
     switch (action) {
         case Action::Focus:
+            if (kind == Kind::Label) return static_cast<const Label&>(control).link();
             return kind == Kind::TextBox || kind == Kind::OptionButton ||
                    kind == Kind::CommandButton || kind == Kind::SpinButton;
         case Action::Type:
@@ -105,7 +107,7 @@ bool userMove(Window& window, int left, int top) {
 }
 
 bool userClick(Control& control) {
-    if (!accepts(control.kind(), Action::Click)) return false;
+    if (!accepts(control, Action::Click)) return false;
     if (control.kind() != Kind::Window && !acceptsInput(control)) return false;
     return control.window()->gate().run([&] {
         if (control.kind() == Kind::OptionButton)
@@ -123,7 +125,7 @@ bool userSpin(SpinButton& spin, bool up) {
 }
 
 bool userHover(Control& control) {
-    if (!accepts(control.kind(), Action::Hover) || control.window() == nullptr) return false;
+    if (!accepts(control, Action::Hover) || control.window() == nullptr) return false;
     return control.window()->gate().run([&] {
         if (control.onMouseMove) control.onMouseMove();
     });

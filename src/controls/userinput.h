@@ -16,10 +16,11 @@ inline constexpr std::int16_t kKeyUp = 38;
 inline constexpr std::int16_t kKeyDown = 40;
 inline constexpr std::int16_t kBackspace = 8;
 
-// What a person can do to a control. The one table of which kinds accept which action, read by
-// these functions, the scenario runner's checks and the event fuzzer.
+// What a person can do to a control. The one table of which controls accept which action, read by
+// these functions, the focus rules, the Qt binding, the scenario runner's checks and the event
+// fuzzer. Of the labels only links take the focus.
 enum class Action { Focus, Type, Paste, KeyDown, Spin, Click, Hover };
-bool accepts(Kind kind, Action action);
+bool accepts(const Control& control, Action action);
 
 // A click or the Tab key moves the focus.
 bool userFocus(Control& control);

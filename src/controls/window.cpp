@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "controls/textbox.h"
+#include "controls/userinput.h"
 
 namespace controls {
 
@@ -23,7 +24,7 @@ Control* Window::find(std::string_view name) const {
 std::vector<Control*> Window::tabOrder() const {
     std::vector<Control*> order;
     for (Control* control : controls_) {
-        if (control->canHoldFocus()) order.push_back(control);
+        if (accepts(*control, Action::Focus)) order.push_back(control);
     }
     std::stable_sort(order.begin(), order.end(), [](const Control* a, const Control* b) {
         return a->tabIndex() < b->tabIndex();
@@ -60,7 +61,7 @@ void Window::setShown(bool shown) {
 }
 
 void Window::setFocus(Control& control) {
-    if (&control == focused_ || control.window() != this || !control.canHoldFocus() ||
+    if (&control == focused_ || control.window() != this || !accepts(control, Action::Focus) ||
         !control.reachable()) {
         return;
     }

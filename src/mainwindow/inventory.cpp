@@ -109,7 +109,7 @@ void MainForm::applyLayout() {
     Label5.setSystemColors(controls::SystemColor::WindowText, controls::SystemColor::Window);
     Label6.setFont(noteFont);
 
-    // Tab order; the spin buttons take no focus from the Tab key.
+    // Tab order; the spin buttons take no focus from the Tab key, labels none at all.
     int index = 0;
     for (controls::Control* control : std::initializer_list<controls::Control*>{
              &SPh, &V, &A, &W, &Factor, &V2, &Imped, &TPh, &Trbutton, &V2S, &VS, &PS, &AS, &PFS,
@@ -118,11 +118,6 @@ void MainForm::applyLayout() {
     }
     for (controls::SpinButton* spin : {&V2S, &VS, &PS, &AS, &PFS, &ImpSpin})
         spin->setTabStop(false);
-    for (controls::Label* label :
-         {&Label1, &A1, &Label8, &Label3, &VA, &Wzor, &Label2, &A2, &Label4, &A2M, &Label7,
-          &Label11, &Fault, &Label10, &Label5, &Label6}) {
-        label->setTabStop(false);
-    }
     Label6.setVisible(false);
     // A person may copy every result and the note.
     for (controls::Label* result : {&A1, &A2, &A2M, &Fault, &Wzor, &Label5}) {

@@ -8,6 +8,7 @@
 #include <QSignalBlocker>
 #include <algorithm>
 
+#include "controls/userinput.h"
 #include "platform/accessibility.h"
 #include "platform/inputrouter.h"
 #include "platform/look.h"
@@ -317,7 +318,8 @@ void WindowBinding::showFont(const controls::Control& control) {
 void WindowBinding::showTabStop(const controls::Control& control) {
     QWidget* widget = widgetOf(control);
     if (widget == nullptr || control.kind() == Kind::Window) return;
-    if (!control.canHoldFocus() || control.kind() == Kind::SpinButton) {
+    if (!controls::accepts(control, controls::Action::Focus) ||
+        control.kind() == Kind::SpinButton) {
         widget->setFocusPolicy(Qt::NoFocus);
     } else {
         widget->setFocusPolicy(control.tabStop() ? Qt::StrongFocus : Qt::ClickFocus);

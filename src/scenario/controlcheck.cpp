@@ -43,8 +43,9 @@ struct Applies {
     std::string_view what;
     std::optional<controls::Action> action = std::nullopt;
 
-    bool fits(Kind kind) const {
-        if (action) return controls::accepts(kind, *action);
+    bool fits(const controls::Control& control) const {
+        if (action) return controls::accepts(control, *action);
+        const Kind kind = control.kind();
         bool listed = kinds.empty();
         for (const Kind k : kinds) listed = listed || k == kind;
         return listed;
@@ -128,7 +129,7 @@ std::vector<Problem> checkControls(const std::vector<Command>& commands) {
             problems.push_back({command.line, "unknown control " + written});
             continue;
         }
-        if (!applies->fits(control->kind())) {
+        if (!applies->fits(*control)) {
             problems.push_back({command.line, std::string(applies->what) + " does not apply to " +
                                                   written + ", " +
                                                   std::string(kindName(control->kind()))});

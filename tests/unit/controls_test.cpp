@@ -124,8 +124,8 @@ TEST(Control, DesignTimeSettersRefuseAShownWindowAndActionsTheirKinds) {
     EXPECT_THROW(label.setWordWrap(true), std::logic_error);
     EXPECT_FALSE(controls::userClick(f.box));
     EXPECT_TRUE(controls::userClick(label));
-    EXPECT_TRUE(controls::accepts(controls::Kind::Window, controls::Action::Click));
-    EXPECT_FALSE(controls::accepts(controls::Kind::Timer, controls::Action::Hover));
+    EXPECT_TRUE(controls::accepts(f.form, controls::Action::Click));
+    EXPECT_FALSE(controls::accepts(controls::Timer("T", &f.form, 1, false), controls::Action::Hover));
 }
 
 TEST(OptionButton, SelectingOneClearsTheOthersOfItsFrameOnly) {
