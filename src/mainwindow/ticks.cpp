@@ -12,6 +12,8 @@ namespace {
 
 using calc::format;
 
+constexpr std::string_view kPowerMask = "###,###,###,###";
+
 void rangeMessage(MainForm& f) {
     f.desktop.messageBox(calc::kRangeMessage, calc::kAppTitle, controls::MessageStyle::Exclamation);
 }
@@ -67,28 +69,20 @@ void shortCircuitStep(MainForm& f) {
     f.Fault.setCaption(format(s.ShortCircuitCurrent, "#,##0"));
 }
 
+// A shown figure: the box, the state variable it shows (read when written) and the mask.
+struct Shown {
+    controls::TextBox& box;
+    const double& value;
+    std::string_view mask;
+};
+
 // Both overflows write the partner of the capped quantity first, then the capped one, which
 // stops being derived and takes the focus.
-void powerOverflow(MainForm& f) {
-    calc::CalcState& s = f.state;
-    rangeMessage(f);
-    s.Power = calc::kPowerCap;
-    s.Current = calc::currentAtPowerCap(f.phase(), s.Voltage, s.PowerFactor, s.Current);
-    f.A.setText(format(s.Current, "#,###,###,###"));
-    f.W.setText(format(s.Power, "###,###,###,###"));
-    f.derive(calc::Quantity::Current);
-    f.Form.setFocus(f.W);
-}
-
-void currentOverflow(MainForm& f) {
-    calc::CalcState& s = f.state;
-    rangeMessage(f);
-    s.Current = calc::kCurrentCap;
-    s.Power = calc::powerAtCurrentCap(f.phase(), s.Voltage, s.PowerFactor, s.Power);
-    f.W.setText(format(s.Power, "###,###,###,###"));
-    f.A.setText(format(s.Current, "###,###,###"));
-    f.derive(calc::Quantity::Power);
-    f.Form.setFocus(f.A);
+void showOverflow(MainForm& f, Shown partner, Shown capped, calc::Quantity derived) {
+    partner.box.setText(format(partner.value, partner.mask));
+    capped.box.setText(format(capped.value, capped.mask));
+    f.derive(derived);
+    f.Form.setFocus(capped.box);
 }
 
 }  // namespace
@@ -102,7 +96,12 @@ void MainForm::Timer1_Timer() {
             state.Power = p->value;
         }
         if (calc::powerOutOfRange(state.Current, state.Power)) {
-            powerOverflow(*this);
+            rangeMessage(*this);
+            state.Power = calc::kPowerCap;
+            state.Current =
+                calc::currentAtPowerCap(phase(), state.Voltage, state.PowerFactor, state.Current);
+            showOverflow(*this, {A, state.Current, "#,###,###,###"}, {W, state.Power, kPowerMask},
+                         calc::Quantity::Current);
         } else {
             W.setText(format(state.Power, calc::powerMask(state.Power)));
             secondaryStep(*this, Check::First);
@@ -121,7 +120,14 @@ void MainForm::Timer2_Timer() {
             Wzor.setCaption(std::string(i->formula));
             state.Current = i->value;
         }
-        if (calc::currentOutOfRange(state.Current)) currentOverflow(*this);
+        if (calc::currentOutOfRange(state.Current)) {
+            rangeMessage(*this);
+            state.Current = calc::kCurrentCap;
+            state.Power =
+                calc::powerAtCurrentCap(phase(), state.Voltage, state.PowerFactor, state.Power);
+            showOverflow(*this, {W, state.Power, kPowerMask}, {A, state.Current, "###,###,###"},
+                         calc::Quantity::Power);
+        }
         A.setText(format(state.Current, calc::currentMask(state.Current)));
         secondaryStep(*this, Check::Last);
     }
