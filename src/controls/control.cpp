@@ -34,12 +34,6 @@ void Control::notify(Property property) {
     }
 }
 
-void Control::setGeometry(const Rect& geometry) {
-    if (geometry == geometry_) return;
-    geometry_ = geometry;
-    notify(Property::Geometry);
-}
-
 void Control::setEnabled(bool enabled) {
     if (enabled == enabled_) return;
     enabled_ = enabled;
@@ -54,40 +48,10 @@ void Control::setVisible(bool visible) {
     notify(Property::Visible);
 }
 
-void Control::setTabStop(bool tabStop) {
-    if (tabStop == tabStop_) return;
-    tabStop_ = tabStop;
-    notify(Property::TabStop);
-}
-
-void Control::setForeColor(Rgb color) {
-    if (color == foreColor_) return;
-    foreColor_ = color;
-    notify(Property::ForeColor);
-}
-
 void Control::setSystemColors(SystemColor fore, SystemColor back) {
     beforeShown();
     foreSystem_ = fore;
     backSystem_ = back;
-}
-
-void Control::setCaption(std::string caption) {
-    if (caption == caption_) return;
-    caption_ = std::move(caption);
-    notify(Property::Caption);
-}
-
-void Control::setAccessibleName(std::string name) {
-    if (name == accessibleName_) return;
-    accessibleName_ = std::move(name);
-    notify(Property::AccessibleName);
-}
-
-void Control::setAccessibleDescription(std::string description) {
-    if (description == accessibleDescription_) return;
-    accessibleDescription_ = std::move(description);
-    notify(Property::AccessibleDescription);
 }
 
 Label::Label(std::string name, Control* container, Rect geometry, std::string caption)
@@ -120,9 +84,7 @@ void OptionButton::setValue(bool value) {
             }
         }
     }
-    if (value == value_) return;
-    value_ = value;
-    notify(Property::Value);
+    notified(value_, value, Property::Value);
 }
 
 SpinButton::SpinButton(std::string name, Control* container, Rect geometry)

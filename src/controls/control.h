@@ -89,14 +89,14 @@ class Control {
     Window* window() const { return window_; }
 
     const Rect& geometry() const { return geometry_; }
-    void setGeometry(const Rect& geometry);
+    void setGeometry(const Rect& geometry) { notified(geometry_, geometry, Property::Geometry); }
 
     bool enabled() const { return enabled_; }
     void setEnabled(bool enabled);
     bool visible() const { return visible_; }
     void setVisible(bool visible);
     bool tabStop() const { return tabStop_; }
-    void setTabStop(bool tabStop);
+    void setTabStop(bool tabStop) { notified(tabStop_, tabStop, Property::TabStop); }
     int tabIndex() const { return tabIndex_; }
     void setTabIndex(int index) { designed(tabIndex_, index); }
     // Enabled and visible, and so is every container up to the window: only then does a
@@ -104,7 +104,7 @@ class Control {
     bool reachable() const;
 
     Rgb foreColor() const { return foreColor_; }
-    void setForeColor(Rgb color);
+    void setForeColor(Rgb color) { notified(foreColor_, color, Property::ForeColor); }
     SystemColor foreSystemColor() const { return foreSystem_; }
     SystemColor backSystemColor() const { return backSystem_; }
     void setSystemColors(SystemColor fore, SystemColor back);
@@ -116,15 +116,21 @@ class Control {
 
     // Captions of labels, buttons, frames, options and windows share one property.
     const std::string& caption() const { return caption_; }
-    void setCaption(std::string caption);
+    void setCaption(std::string caption) {
+        notified(caption_, std::move(caption), Property::Caption);
+    }
 
     // What a screen reader says of the control, written for the person using it: a name
     // ("System voltage, volts") and, where it helps, a longer description. An empty name
     // leaves the control named by its caption.
     const std::string& accessibleName() const { return accessibleName_; }
-    void setAccessibleName(std::string name);
+    void setAccessibleName(std::string name) {
+        notified(accessibleName_, std::move(name), Property::AccessibleName);
+    }
     const std::string& accessibleDescription() const { return accessibleDescription_; }
-    void setAccessibleDescription(std::string description);
+    void setAccessibleDescription(std::string description) {
+        notified(accessibleDescription_, std::move(description), Property::AccessibleDescription);
+    }
 
     std::function<void()> onClick;
     std::function<void()> onMouseMove;
@@ -137,6 +143,13 @@ class Control {
     void designed(T& property, T value) {
         beforeShown();
         property = std::move(value);
+    }
+    // The run-time setters' body: a change, and only a change, is notified.
+    template <class T>
+    void notified(T& property, T value, Property which) {
+        if (property == value) return;
+        property = std::move(value);
+        notify(which);
     }
     void attachWindow(Window* window) { window_ = window; }
 

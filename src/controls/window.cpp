@@ -54,12 +54,6 @@ void Window::unload(Desktop& desktop) {
     desktop.unloadWindow(*this);
 }
 
-void Window::setShown(bool shown) {
-    if (shown == shown_) return;
-    shown_ = shown;
-    notify(Property::Shown);
-}
-
 void Window::setFocus(Control& control) {
     if (&control == focused_ || control.window() != this || !accepts(control, Action::Focus) ||
         !control.reachable()) {

@@ -54,7 +54,7 @@ class Window : public Control {
 
   private:
     friend class Control;
-    void setShown(bool shown);
+    void setShown(bool shown) { notified(shown_, shown, Property::Shown); }
     void registerControl(Control* control) { controls_.push_back(control); }
 
     EventGate& gate_;
