@@ -34,10 +34,6 @@ void TextBox::setSelStart(int start) {
     setSelection(start, 0);
 }
 
-void TextBox::setSelLength(int length) {
-    setSelection(selStart_, length);
-}
-
 void TextBox::setSelection(int start, int length) {
     const int size = this->length();
     const int newStart = std::clamp(start, 0, size);

@@ -27,8 +27,6 @@ class TextBox : public Control {
     int selLength() const { return selLength_; }
     // The caret moves to start (cut at the end of the text) and the selection is dropped.
     void setSelStart(int start);
-    // Selects from the caret, cut at the end of the text; a negative length selects nothing.
-    void setSelLength(int length);
     void setSelection(int start, int length);
     void selectAll() { setSelection(0, length()); }
 

@@ -40,7 +40,7 @@ void MainForm::V_Change() {
 }
 
 void MainForm::V_GotFocus() {
-    V.setSelection(0, V.length());
+    V.selectAll();
     derive(calc::Quantity::Power);
 }
 
@@ -71,7 +71,7 @@ void MainForm::A_GotFocus() {
     if (state.Current < 1) {
         A.setSelection(2, A.length());
     } else {
-        A.setSelection(0, A.length());
+        A.selectAll();
     }
     derive(calc::Quantity::Power);
 }

@@ -69,7 +69,7 @@ void MainForm::Imped_GotFocus() {
         // "0.5": the digits after the leading zero and the point, ready for the next digit.
         Imped.setSelection(2, Imped.length() - 1);
     } else {
-        Imped.setSelection(0, Imped.length());
+        Imped.selectAll();
     }
 }
 
@@ -91,7 +91,7 @@ void MainForm::Imped_LostFocus() {
     msgBox(calc::kImpedanceMessage, controls::MessageStyle::Information, calc::kImpedanceTitle);
     state.Impedance = held;
     Imped.setText(calc::generalText(held));
-    Imped.setSelection(0, Imped.length());
+    Imped.selectAll();
 }
 
 void MainForm::Imped_KeyDown(std::int16_t& KeyCode, std::int16_t /*Shift*/) {

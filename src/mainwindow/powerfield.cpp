@@ -39,7 +39,7 @@ void MainForm::W_Change() {
 }
 
 void MainForm::W_GotFocus() {
-    W.setSelection(0, W.length());
+    W.selectAll();
     derive(calc::Quantity::Current);
 }
 

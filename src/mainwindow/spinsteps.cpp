@@ -169,7 +169,7 @@ double apply(const Rule& rule, double x, int textLength) {
 
 void focusWholeText(controls::Window& form, controls::TextBox& box) {
     form.setFocus(box);
-    box.setSelection(0, box.length());
+    box.selectAll();
 }
 
 }  // namespace spins

@@ -95,7 +95,7 @@ void MainForm::V2_Change() {
 }
 
 void MainForm::V2_GotFocus() {
-    V2.setSelection(0, V2.length());
+    V2.selectAll();
     // Editing the secondary voltage derives the power, as the other voltage fields do.
     derive(calc::Quantity::Power);
 }
