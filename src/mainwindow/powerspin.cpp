@@ -65,16 +65,11 @@ std::string_view mask(double p) {
 
 // The rating step of the transformer window, if the power lies on the phase's ladder.
 const spins::Rule* ratingStep(const MainForm& form, bool up, double p) {
-    if (!form.transformerMode()) return nullptr;
-    switch (form.phase()) {
-        case calc::Phase::Single:
-            return spins::ruleFor(up ? kSinglePhaseRatingsUp : kSinglePhaseRatingsDown, p);
-        case calc::Phase::Three:
-            return spins::ruleFor(up ? kThreePhaseRatingsUp : kThreePhaseRatingsDown, p);
-        case calc::Phase::Neither:
-            break;
-    }
-    return nullptr;
+    if (!form.transformerMode() || form.phase() == calc::Phase::Neither) return nullptr;
+    const bool three = form.phase() == calc::Phase::Three;
+    return spins::ruleFor(up ? ofPhase(three, kThreePhaseRatingsUp, kSinglePhaseRatingsUp)
+                             : ofPhase(three, kThreePhaseRatingsDown, kSinglePhaseRatingsDown),
+                          p);
 }
 
 // Landing on a rating also sets the minimum impedance that goes with it.
