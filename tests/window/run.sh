@@ -12,6 +12,6 @@ fi
 build=$2
 export QT_QPA_PLATFORM=xcb
 for scale in 1 1.5 2; do
-  QT_SCALE_FACTOR=$scale "$build/tests/qt/quellora-qt-textfit" -silent
+  QT_SCALE_FACTOR=$scale "$build/tests/qt/quellora-qt-binding" -silent widestTextsFit
 done
 exec timeout 300 /usr/bin/python3 "$(dirname "$0")/window_test.py" "$build/src/app/quellora" ${3:+"$3"}
