@@ -30,8 +30,10 @@ class WriteCounter : public controls::Observer {
     void changed(controls::Control&, controls::Property property) override {
         writes += property == controls::Property::AccessibleDescription ||
                   property == controls::Property::AccessibleName;
+        texts += property == controls::Property::Text;
     }
     int writes = 0;
+    int texts = 0;
 };
 
 // Every control is named, with two font families only, each size a whole number of pixels at
@@ -92,6 +94,7 @@ TEST(Accessibility, IdleTicksWriteNoDescription) {
     EXPECT_EQ(counter.writes, 0);
     controls::userClick(c.form.SPh);
     EXPECT_GT(counter.writes, 0);
+    EXPECT_GT(counter.texts, 0);
     c.form.Form.setObserver(nullptr);
 }
 
