@@ -93,15 +93,16 @@ class Run {
         };
     }
 
+    // `repeat N` runs the last action N times more.
     void runLine(std::string_view line, int number) {
-        int times = 0;
+        int times = 1;
         if (line.starts_with("repeat ")) {
             std::from_chars(line.data() + 7, line.data() + line.size(), times);
-            for (int i = 0; i < std::min(times, kMaxRepeat) && !last_.empty() && !exhausted(); ++i)
-                runAction(last_, number);
-        } else if (runAction(line, number)) {
-            last_ = line;
+            line = last_;
         }
+        for (int i = 0; i < std::min(times, kMaxRepeat) && !exhausted(); ++i)
+            if (!runAction(line, number)) return;
+        last_ = line;
     }
 
     bool exhausted() const { return actions_ >= kMaxActions; }

@@ -204,6 +204,16 @@ std::string reference(double x, const Mask& m) {
     return text;
 }
 
+// A general text has `count` significant digits, and reads back as their value.
+void checkGeneral(const std::string& text, double shown, int count, const char* subject) {
+    const Digits d = significant(shown, count);
+    const std::string plain = d.digits + "e" + std::to_string(d.power);
+    double back = 0;
+    std::from_chars(plain.data(), plain.data() + plain.size(), back);
+    if (calc::toDouble(text) != std::copysign(back, shown)) fail("general text", subject, text);
+    checkText(text);
+}
+
 void checkDouble(double x) {
     char subject[64];
     std::snprintf(subject, sizeof subject, "%a", x);
@@ -213,27 +223,9 @@ void checkDouble(double x) {
         if (text != reference(shown, m)) fail(m.mask, subject, text);
         if (text.find_first_of("0123456789") != std::string::npos) checkText(text);
     }
-    // The general text has the 15 digits, and reads back as their value (0 beyond the range).
     const std::string general = calc::generalText(x);
     if (calc::format(x, "General number") != general) fail("General number", subject, general);
-    const Digits d = significant(shown, 15);
-    const std::string plain = d.digits + "e" + std::to_string(d.power);
-    double back = 0;
-    std::from_chars(plain.data(), plain.data() + plain.size(), back);
-    if (calc::toDouble(general) != std::copysign(back, shown))
-        fail("generalText", subject, general);
-    checkText(general);
-}
-
-// Seven digits for a single, read back as their value.
-void checkSingle(float x) {
-    const std::string text = calc::generalText(x);
-    const float shown = std::isnan(x) ? 0 : std::isinf(x) ? std::copysign(FLT_MAX, x) : x;
-    const Digits d = significant(shown, 7);
-    const std::string plain = d.digits + "e" + std::to_string(d.power);
-    double back = 0;
-    std::from_chars(plain.data(), plain.data() + plain.size(), back);
-    if (calc::toDouble(text) != std::copysign(back, shown)) fail("generalText(float)", plain, text);
+    checkGeneral(general, shown, 15, subject);
 }
 
 }  // namespace
@@ -244,7 +236,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::uint64_t bits = 0;
     std::memcpy(&bits, data, std::min(size, sizeof bits));
     checkDouble(std::bit_cast<double>(bits));
-    checkSingle(std::bit_cast<float>(static_cast<std::uint32_t>(bits)));
+    const float single = std::bit_cast<float>(static_cast<std::uint32_t>(bits));
+    const float shown = std::isnan(single)   ? 0
+                        : std::isinf(single) ? std::copysign(FLT_MAX, single)
+                                             : single;
+    checkGeneral(calc::generalText(single), shown, 7, "single");
     // Values near decimal texts such as 2.675 are where rounding goes wrong; raw bits rarely
     // land there.
     if (calc::isNumeric(text)) checkDouble(calc::toDouble(text));

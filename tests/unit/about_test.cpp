@@ -39,6 +39,9 @@ TEST(About, OpensOverTheMainWindowsTopLeftCornerWhereverItWasMoved) {
     controls::userClick(main.Command3D2);
     AboutForm& about = *main.about();
     EXPECT_EQ(about.Form.geometry(), (controls::Rect{3000, 2010, 5775, 4890}));
+    // Escape closes it, and the website reads as a link.
+    EXPECT_TRUE(about.Command3.cancel());
+    EXPECT_TRUE(about.LabelWeb.link());
     // Shown again while open, the same window comes to the front where it stands.
     main.Form.move(15, 30);
     controls::userClick(main.Command3D2);
