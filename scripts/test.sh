@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Sets up what is missing, then builds and runs every test headlessly: the unit tests, the
 # scenario files and the Qt binding tests (offscreen), in the C locale and in German; then the
-# core again under AddressSanitizer and UndefinedBehaviorSanitizer, and the fuzzers.
+# core again under AddressSanitizer and UndefinedBehaviorSanitizer, the core for Windows under
+# Wine, and the fuzzers.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh test
@@ -19,6 +20,10 @@ LC_ALL=de_DE.UTF-8 ctest --preset dev -j "$jobs"
 cmake --preset asan >/dev/null
 cmake --build --preset asan -j "$jobs"
 ctest --preset asan -j "$jobs"
+
+# Windows: the core, the scenario runner and the unit tests cross-built with MinGW-w64 and run
+# under Wine, in the C locale and in German.
+scripts/wine-tests.sh
 
 # A bounded run of each fuzzer from its seed corpus.
 scripts/fuzz.sh 30 numbers event
