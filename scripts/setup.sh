@@ -14,12 +14,13 @@ fi
 
 # Windows: MinGW-w64 cross-compiles, Wine runs the result. The tests cross-build the core and
 # GoogleTest from its Debian sources; scripts/windows.sh also builds Qt from source (dpkg-dev
-# unpacks it) and makes the installer with NSIS, then looks at it under Xvfb.
+# unpacks it) and makes the installer with NSIS, then looks at it under Xvfb and reads the
+# window's figures by OCR.
 if [[ "${1:-run}" == test || "${1:-run}" == windows ]]; then
   packages+=(g++-mingw-w64-x86-64-posix googletest wine wine64)
 fi
 if [[ "${1:-run}" == windows ]]; then
-  packages+=(dpkg-dev nsis xvfb xauth x11-utils x11-apps imagemagick)
+  packages+=(dpkg-dev nsis xvfb xauth x11-utils imagemagick tesseract-ocr tesseract-ocr-eng)
 fi
 
 missing=()
