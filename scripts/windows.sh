@@ -159,8 +159,10 @@ wineserver -k
 wineserver -w || true
 
 # The Qt tests of this build under Wine, on the offscreen platform, with Qt's and the compiler's
-# libraries found through WINEPATH.
+# libraries found through WINEPATH. Wine's background services start first, with wineboot: when
+# a test starts them, they keep ctest's output open and ctest waits for ever.
 wineserver -p
+wineboot >/dev/null 2>&1
 runtime=$(dirname "$(x86_64-w64-mingw32-g++-posix -print-file-name=libstdc++-6.dll)")
 WINEPATH="$(winepath -w "$qt/bin");$(winepath -w "$runtime");$(winepath -w /usr/x86_64-w64-mingw32/lib)" \
   ctest --test-dir "$build" -R '^(qt|app)\.' --output-on-failure -j "$jobs"
