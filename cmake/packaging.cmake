@@ -22,7 +22,7 @@ if(WIN32)
   set(CPACK_NSIS_INSTALL_ROOT "$PROGRAMFILES64")
   # The Start-menu entry; the installer adds one for its uninstaller beside it.
   set(CPACK_PACKAGE_EXECUTABLES quellora Quellora)
-  set(CPACK_NSIS_INSTALLED_ICON_NAME "bin\\quellora.exe")
+  set(CPACK_NSIS_INSTALLED_ICON_NAME "bin\\\\quellora.exe")
   set(CPACK_NSIS_MUI_ICON ${PROJECT_SOURCE_DIR}/data/icons/com.example.Quellora.ico)
   set(CPACK_NSIS_MUI_UNIICON ${PROJECT_SOURCE_DIR}/data/icons/com.example.Quellora.ico)
   set(CPACK_NSIS_URL_INFO_ABOUT ${CPACK_PACKAGE_HOMEPAGE_URL})

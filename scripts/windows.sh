@@ -86,9 +86,25 @@ if [[ ${1:-} == --check ]]; then
   scripts/wine-tests.sh
 fi
 SECONDS=0
+# Wine hands no QT_* variable of Linux to a Windows program, so the Qt tests' QT_QPA_FONTDIR and
+# QT_SCALE_FACTOR would be lost: the tests run through this wrapper, which puts them into the
+# Windows user environment of the prefix (HKCU\Environment) for one run.
+mkdir -p "$build"
+emulator=$root/$build/wine-qt-env
+cat >"$emulator" <<'WRAPPER'
+#!/usr/bin/env bash
+mapfile -t vars < <(env | grep -E '^QT_[A-Za-z0-9_]+=')
+for v in "${vars[@]}"; do wine reg add 'HKCU\Environment' /v "${v%%=*}" /d "${v#*=}" /f >/dev/null 2>&1; done
+wine "$@"
+status=$?
+for v in "${vars[@]}"; do wine reg delete 'HKCU\Environment' /v "${v%%=*}" /f >/dev/null 2>&1; done
+exit "$status"
+WRAPPER
+chmod +x "$emulator"
 cmake -S . -B "$build" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$qt/lib/cmake/Qt6/qt.toolchain.cmake" \
   -DQT_CHAINLOAD_TOOLCHAIN_FILE="$root/cmake/mingw-w64.cmake" -DCMAKE_BUILD_TYPE=Release \
   -DCMAKE_CXX_FLAGS_RELEASE="-O2 -DNDEBUG" -DBUILD_TESTING="$testing" -DQUELLORA_BENCH=OFF \
+  -DCMAKE_CROSSCOMPILING_EMULATOR="$emulator" \
   -DGTest_DIR="$root/build/windows-core/googletest/lib/cmake/GTest" >/dev/null
 cmake --build "$build" -j "$jobs"
 rm -f "$build"/quellora-*-win64.exe
@@ -133,27 +149,28 @@ wine reg query "$uninstall_key" >/dev/null 2>&1 || fail "The uninstaller is not 
 echo "Installed silently:"
 comm -13 "$check/files-before" "$check/files-installed" | sed 's/^/  /'
 
-# The installed program on the windows platform: its window must appear with its title and, after
-# the first tick, the start values. Wine names the X window after the Windows one. The values
-# are read from a picture of the window by OCR, three times enlarged.
+# The installed program on the windows platform: its window must appear with its title, " Quellora"
+# with one leading blank, and, after the first tick, the start values. Wine names the X window
+# after the Windows one. The values are read by OCR from a picture of the window, enlarged three
+# times and turned black and white, word by word (--psm 11).
 wine 'C:\Program Files\Quellora\bin\quellora.exe' &
 window=
 for ((i = 0; i < 60; i++)); do
-  window=$(xwininfo -root -tree | awk '/^ +0x[0-9a-f]+ "Quellora": / { print $1; exit }')
+  window=$(xwininfo -root -tree | awk '/^ +0x[0-9a-f]+ " Quellora": / { print $1; exit }')
   [[ -n $window ]] && break
   sleep 0.5
 done
-[[ -n $window ]] || fail "No window titled Quellora appeared"
+[[ -n $window ]] || fail "No window titled \" Quellora\" appeared"
 sleep 2
 import -window "$window" "$check/window.png"
-convert "$check/window.png" -resize 300% -colorspace Gray "$check/window-large.png"
-tesseract "$check/window-large.png" - 2>/dev/null >"$check/window.txt"
+convert "$check/window.png" -resize 300% -threshold 60% "$check/window-large.png"
+tesseract "$check/window-large.png" - --psm 11 2>/dev/null | tr -s '\n' ' ' >"$check/window.txt"
 # 208 V three-phase, 10 A, power factor 1: 3,603 VA, and 125 % of the current 12.50 A.
-for value in '(^|[^0-9.,])208([^0-9]|$)' '(^|[^0-9.,])10 ?A' '3,603' '12\.50 ?A'; do
+for value in '(^|[^0-9.,])208([^0-9]|$)' '(^|[^0-9.,])10 +A' '3,603 +VA' '12\.50 ?A'; do
   grep -Eq -- "$value" "$check/window.txt" ||
     fail "$value not seen in the window; OCR read: $(cat "$check/window.txt")"
 done
-echo "The installed program shows its window \"Quellora\" with 208, 10 A, 3,603 and 12.50 A" \
+echo "The installed program shows its window \" Quellora\" with 208, 10 A, 3,603 VA and 12.50 A" \
   "(OCR of $check/window.png)"
 wineserver -k
 wineserver -w || true
@@ -164,8 +181,9 @@ wineserver -w || true
 wineserver -p
 wineboot >/dev/null 2>&1
 runtime=$(dirname "$(x86_64-w64-mingw32-g++-posix -print-file-name=libstdc++-6.dll)")
+# One at a time: the wrapper's Windows environment is shared by the whole prefix.
 WINEPATH="$(winepath -w "$qt/bin");$(winepath -w "$runtime");$(winepath -w /usr/x86_64-w64-mingw32/lib)" \
-  ctest --test-dir "$build" -R '^(qt|app)\.' --output-on-failure -j "$jobs"
+  ctest --test-dir "$build" -R '^(qt|app)\.' --output-on-failure
 wineserver -k
 
 # Uninstalling must leave no file. The uninstaller runs from a copy of itself in %TEMP%, which
