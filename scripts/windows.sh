@@ -76,9 +76,8 @@ if [[ ! -f $qt/.complete ]]; then
   time build_qt
 fi
 
-# The program against that Qt, optimised at -O2 as Debian builds (GCC 12 at -O3 warns falsely
-# about copies inside std::string). The check also builds the Qt tests, with GoogleTest for
-# MinGW from scripts/wine-tests.sh, which first runs the core's tests under Wine.
+# The check also builds the Qt tests, with GoogleTest for MinGW from scripts/wine-tests.sh,
+# which first runs the core's tests under Wine.
 build=build/windows
 testing=OFF
 if [[ ${1:-} == --check ]]; then
@@ -101,6 +100,8 @@ for v in "${vars[@]}"; do wine reg delete 'HKCU\Environment' /v "${v%%=*}" /f >/
 exit "$status"
 WRAPPER
 chmod +x "$emulator"
+# The program against that Qt, optimised at -O2 as Debian builds (GCC 12 at -O3 warns falsely
+# about copies inside std::string).
 cmake -S . -B "$build" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$qt/lib/cmake/Qt6/qt.toolchain.cmake" \
   -DQT_CHAINLOAD_TOOLCHAIN_FILE="$root/cmake/mingw-w64.cmake" -DCMAKE_BUILD_TYPE=Release \
   -DCMAKE_CXX_FLAGS_RELEASE="-O2 -DNDEBUG" -DBUILD_TESTING="$testing" -DQUELLORA_BENCH=OFF \
