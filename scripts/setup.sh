@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs the Debian packages Quellora builds, runs and tests with, only when one is missing.
-# Usage: scripts/setup.sh [run|test|package]
+# Usage: scripts/setup.sh [run|test|package|windows]
 set -euo pipefail
 
 packages=(cmake ninja-build g++ qt6-base-dev libgl-dev fonts-liberation)
@@ -14,6 +14,17 @@ if [[ "${1:-run}" == test ]]; then
 elif [[ "${1:-run}" == package ]]; then
   # dpkg-shlibdeps and file find the package's dependencies; Xvfb and xwininfo see it start.
   packages+=(dpkg-dev file xvfb xauth x11-utils)
+fi
+
+# Windows: MinGW-w64 cross-compiles, Wine runs the result. The tests cross-build the core and
+# GoogleTest from its Debian sources; scripts/windows.sh also builds Qt from source (dpkg-dev
+# unpacks it) and makes the installer with NSIS, then looks at it under Xvfb and reads the
+# window's figures by OCR.
+if [[ "${1:-run}" == test || "${1:-run}" == windows ]]; then
+  packages+=(g++-mingw-w64-x86-64-posix googletest wine wine64)
+fi
+if [[ "${1:-run}" == windows ]]; then
+  packages+=(dpkg-dev nsis xvfb xauth x11-utils imagemagick tesseract-ocr tesseract-ocr-eng)
 fi
 
 missing=()

@@ -2,7 +2,7 @@
 # Sets up what is missing, then builds and runs every test headlessly: the unit tests, the
 # scenario files and the Qt binding tests (offscreen), in the C locale and in German; the
 # real-window suite under Xvfb; then the core again under AddressSanitizer and
-# UndefinedBehaviorSanitizer, and the fuzzers.
+# UndefinedBehaviorSanitizer, the core for Windows under Wine, and the fuzzers.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh test
@@ -23,6 +23,10 @@ tests/window/run.sh build/dev
 cmake --preset asan >/dev/null
 cmake --build --preset asan -j "$jobs"
 ctest --preset asan -j "$jobs"
+
+# Windows: the core, the scenario runner and the unit tests cross-built with MinGW-w64 and run
+# under Wine, in the C locale and in German.
+scripts/wine-tests.sh
 
 # A bounded run of each fuzzer from its seed corpus.
 scripts/fuzz.sh 30 numbers event
