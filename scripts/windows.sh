@@ -199,5 +199,5 @@ left=$(comm -13 "$check/files-before" "$check/files-after")
 [[ ! -e "$WINEPREFIX/drive_c/Program Files/Quellora" ]] || fail "C:\\Program Files\\Quellora is left"
 [[ ! -e $menu ]] || fail "The Start-menu folder is left"
 ! wine reg query "$uninstall_key" >/dev/null 2>&1 || fail "The uninstaller's registry key is left"
-echo "Uninstalled silently: no file, folder or registry key of it is left"
+echo "Uninstalled silently: no file of it is left, nor its folders or uninstall key"
 echo "Checked in $SECONDS s"
