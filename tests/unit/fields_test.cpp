@@ -1,7 +1,5 @@
-// The entry fields and their spin buttons, on a started main window driven as a person drives it:
-// what an entry leaves in the state record and on screen, and each spin table at the rows where
-// its ladders and ranges end or differ from the others; the walks through the middle rows are
-// the scenario files'.
+// Entry fields and spin buttons on a started main window: each spin table where its ladders end or
+// differ; the walks through the middle rows are the scenario files'.
 #include <gtest/gtest.h>
 
 #include <climits>
@@ -61,13 +59,10 @@ struct Entry {
 
 constexpr bool kTypedAndLeft = true;
 const Entry kEntries[] = {
-    {"V", "13,800", false, "13,800", "Voltage", 13800},
     {"V", "1E6", false, "999,999", "Voltage", 999999, 1},
     {"V", "12a", false, "12a", "Voltage", 0, 0, "W", "0"},
-    {"A", "79.9", false, "79.9", "Current", 79.9, 0, "A1", "99.88"},
     {"A", "1234", false, "1234", "Current", 1234, 0, "A1", "1,543"},
     {"A", "x", false, "x", "Power", 0, 0, "A1", "0."},
-    {"W", "1,500", kTypedAndLeft, "1,500", "Power", 1500},
     {"W", "1.23456", kTypedAndLeft, "1.235", "Power", 1.235},
     {"W", "12.25", kTypedAndLeft, "12.3", "Power", 12.3},
     {"Factor", "0.01", false, "0.01", "PowerFactor", 0.01F, 0, "VA", " W"},
@@ -76,7 +71,6 @@ const Entry kEntries[] = {
     {"V2", "609999.9", false, "609999.9", "SecondaryVoltage", 609999.9},
     {"V2", "1E9", false, "600000", "SecondaryVoltage", 600000, 1},
     {"Imped", "4a", false, "1.5", "Impedance", 1.5F},
-    {"Imped", "0.01", kTypedAndLeft, "0.01", "Impedance", 0.01F},
     {"Imped", "13.5", kTypedAndLeft, "13", "Impedance", 13, 1},
     {"Imped", ".001", kTypedAndLeft, "1.5", "Impedance", 1.5F, 1},
     {"Imped", "0\b", kTypedAndLeft, "1.5", "Impedance", 1.5F, 1},
@@ -143,34 +137,25 @@ struct Spin {
 
 const Spin kSpins[] = {
     {"V", 1, false, "12", kDown, "11"},
-    {"V", 1, false, "13", kDown, "12"},
     {"V", 1, false, "6", kUp, "12"},
     {"V", 1, false, "30000", kUp, "27,600"},
-    {"V", 1, false, "27600", kDown, "15,935"},
-    {"V", 3, false, "277", kDown, "240"},
     {"V", 3, false, "120", kDown, "208"},
     {"V", 3, false, "0.5", kDown, "1"},
     {"V2", 1, false, "6", kDown, "5"},
-    {"V2", 1, false, "7", kDown, "6"},
     {"V2", 1, false, "12", kDown, "6"},
     {"V2", 1, false, "0.5", kUp, "1"},
-    {"V2", 1, false, "11", kUp, "12"},
     {"V2", 1, false, "12", kUp, "24"},
     {"V2", 3, false, "100", kDown, "208"},
-    {"V2", 3, false, "277", kDown, "240"},
     {"V2", 3, false, "27601", kDown, "26,601"},
     {"V2", 3, false, "90000", kUp, "27,600"},
     {"A", 3, false, "0.0001", kDown, "9E-05"},
     {"A", 3, false, "1234", kDown, "1,134"},
     {"A", 3, false, "0.99", kUp, "1.00"},
-    {"A", 3, false, "12.5", kUp, "20"},
     {"A", 3, false, "500000000", kUp, "100,000,000", 1},
-    {"W", 3, false, "25", kDown, "20"},
     {"W", 3, false, "100", kUp, "150"},
     {"W", 3, false, "20000000", kUp, "20,000,500"},
     {"W", 3, false, "999,999,999,999", kDown, "989,999,999,999"},
     {"W", 1, kWide, "10000", kUp, "15,000", 0, "1.5"},
-    {"W", 1, kWide, "100000", kUp, "167,500", 0, "2.5"},
     {"W", 1, kWide, "840000", kDown, "833,000", 0, "3.5"},
     {"W", 1, kWide, "840001", kDown, "750,000", 0, "9"},
     {"W", 3, kWide, "3001", kDown, "3,000", 0, "1.5"},
@@ -178,16 +163,13 @@ const Spin kSpins[] = {
     {"W", 3, kWide, "7505000", kDown, "7,500,000", 0, "5"},
     {"Factor", 3, false, "0.01", kDown, "0.85", 1},
     {"Factor", 3, false, "0.375", kDown, "0.36"},
-    {"Factor", 3, false, "0.375", kUp, "0.38"},
     {"Factor", 3, false, "0.99", kUp, "1"},
     {"Imped", 3, false, "2.5", kDown, "2.25"},
-    {"Imped", 3, false, "2.25", kDown, "2.1"},
     {"Imped", 3, false, "0.2", kDown, "0.1"},
     {"Imped", 3, false, "0.15", kDown, "0.15"},
     {"Imped", 3, false, "8191", kDown, "8190.75"},
     {"Imped", 3, false, "8192", kDown, "20"},
     {"Imped", 3, false, "2.3", kUp, "3"},
-    {"Imped", 3, false, "19.5", kUp, "20"},
     {"Imped", 3, false, "-1", kUp, "0.1"},
 };
 
@@ -219,16 +201,13 @@ TEST(SpinSteps, PowersOfTenAreTheNearestDoubles) {
         int exponent;
         double expected;
     } cases[] = {{0, 1},
-                 {-1, 0.1},
-                 {22, 1e22},
                  {23, 1e23},
                  {-23, 1e-23},
                  {308, 1e308},
                  {-323, 1e-323},
                  {309, std::numeric_limits<double>::max()},
                  {INT_MAX, std::numeric_limits<double>::max()},
-                 {-324, 0},
-                 {INT_MIN, 0}};
+                 {-324, 0}};
     for (const auto& c : cases) EXPECT_EQ(spins::powerOfTen(c.exponent), c.expected) << c.exponent;
 }
 
