@@ -35,7 +35,6 @@ TEST(TextBox, TypingEditsAtTheCaretWithinTheMaximumLength) {
     const Case cases[] = {
         {"208", 0, 3, 0, {'1'}, "1", 1},      // replaces the selection
         {"208", 1, 0, 0, {'5'}, "2508", 2},   // inserts at the caret
-        {"208", 0, 0, 0, {8}, "208", 0},      // Backspace at the start: nothing
         {"0.85", 2, 2, 0, {8}, "0.", 2},      // Backspace deletes the selection
         {"0.85", 0, 0, 4, {'9'}, "0.85", 0},  // full: refused
         {"0.85", 2, 2, 4, {'9'}, "0.9", 3},   // replacing keeps it within the limit
