@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "scenario/lexer.h"
@@ -15,20 +16,15 @@ using scenario::Token;
 using scenario::tokenize;
 
 TEST(ScenarioLexer, SplitsWordsAndResolvesEscapesInTexts) {
-    struct Case {
-        const char* line;
-        std::vector<Token> tokens;
-    };
-    const Case cases[] = {
+    const std::pair<const char*, std::vector<Token>> cases[] = {
         {"# type V \"", {}},
         {" type\tV  \"48\" ", {{false, "type"}, {false, "V"}, {true, "48"}}},
         {R"(x "a\nb\rc\td\be")", {{false, "x"}, {true, "a\nb\rc\td\be"}}},
         {"x \"two  blanks\" \"\"", {{false, "x"}, {true, "two  blanks"}, {true, ""}}},
     };
-    for (const Case& c : cases) {
-        const scenario::Tokens result = tokenize(c.line);
-        EXPECT_EQ(result.error, "") << c.line;
-        EXPECT_EQ(result.tokens, c.tokens) << c.line;
+    for (const auto& [line, tokens] : cases) {
+        EXPECT_EQ(tokenize(line).error, "") << line;
+        EXPECT_EQ(tokenize(line).tokens, tokens) << line;
     }
 }
 
@@ -55,11 +51,8 @@ TEST(ScenarioLexer, QuotedTextsReadBackUnchanged) {
 }
 
 TEST(ScenarioParser, RefusesLinesOutsideTheGrammar) {
-    struct Case {
-        const char* line;
-        const char* reason;  // a part of the reason given
-    };
-    const Case cases[] = {
+    // Each line with a part of the reason given.
+    const std::pair<const char*, const char*> cases[] = {
         {"tock", "unknown command \"tock\""},
         {"tick 2000000", "number of ticks"},
         {"type V 48", "double quotes"},
@@ -70,11 +63,11 @@ TEST(ScenarioParser, RefusesLinesOutsideTheGrammar) {
         {"expect var PercentClicked 0.5", "16-bit whole number"},
         {"expect message \"a\" \"b\"", "message style is missing"},
     };
-    for (const Case& c : cases) {
-        const scenario::LineResult result = parseLine(c.line, 1);
-        EXPECT_FALSE(result.isCommand) << c.line;
-        EXPECT_NE(result.error.find(c.reason), std::string::npos)
-            << c.line << " gave: " << result.error;
+    for (const auto& [line, reason] : cases) {
+        const scenario::LineResult result = parseLine(line, 1);
+        EXPECT_FALSE(result.isCommand) << line;
+        EXPECT_NE(result.error.find(reason), std::string::npos)
+            << line << " gave: " << result.error;
     }
 }
 

@@ -4,6 +4,7 @@
 
 #include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "scenario/parser.h"
@@ -89,11 +90,7 @@ TEST(ScenarioSession, MatchesMessagesAndAddressesOldestFirst) {
     session.desktop().messageBox("one", "Quellora", controls::MessageStyle::Exclamation);
     session.desktop().messageBox("two", "Out of range", controls::MessageStyle::Information);
     session.desktop().openAddress("Mailto:a");
-    struct Step {
-        const char* line;
-        const char* got;
-    };
-    const Step steps[] = {
+    const std::pair<const char*, const char*> steps[] = {
         {"expect no-message", "message \"one\" \"Quellora\" 48 and 1 more"},
         {"expect message \"one\" \"Quellora\" 64", "\"one\" \"Quellora\" 48"},
         {"expect no-message", "message \"two\" \"Out of range\" 64"},
@@ -103,10 +100,10 @@ TEST(ScenarioSession, MatchesMessagesAndAddressesOldestFirst) {
         {"expect opened \"Mailto:b\"", "\"Mailto:a\""},
         {"expect opened \"Mailto:a\"", "no address"},
     };
-    for (const Step& step : steps) {
-        const scenario::LineResult parsed = scenario::parseLine(step.line, 1);
-        ASSERT_TRUE(parsed.isCommand) << step.line;
-        EXPECT_EQ(session.run(parsed.command), step.got) << step.line;
+    for (const auto& [line, got] : steps) {
+        const scenario::LineResult parsed = scenario::parseLine(line, 1);
+        ASSERT_TRUE(parsed.isCommand) << line;
+        EXPECT_EQ(session.run(parsed.command), got) << line;
     }
 }
 
