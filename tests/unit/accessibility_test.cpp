@@ -1,6 +1,5 @@
-// Accessible names and descriptions in the model: every control is named, and each hint area
-// describes itself with exactly the note a pointer over it would write now, without costing an
-// idle tick anything.
+// Accessible names and descriptions: every control is named, and each hint area describes itself
+// with the note a pointer over it would write now, without costing an idle tick anything.
 #include <gtest/gtest.h>
 
 #include <initializer_list>
@@ -30,10 +29,8 @@ class WriteCounter : public controls::Observer {
     void changed(controls::Control&, controls::Property property) override {
         writes += property == controls::Property::AccessibleDescription ||
                   property == controls::Property::AccessibleName;
-        texts += property == controls::Property::Text;
     }
     int writes = 0;
-    int texts = 0;
 };
 
 // Every control is named, with two font families only, each size a whole number of pixels at
@@ -92,7 +89,6 @@ TEST(Accessibility, IdleTicksWriteNoDescription) {
     EXPECT_EQ(counter.writes, 0);
     controls::userClick(c.form.SPh);
     EXPECT_GT(counter.writes, 0);
-    EXPECT_GT(counter.texts, 0);
     c.form.Form.setObserver(nullptr);
 }
 

@@ -72,17 +72,6 @@ TEST(ScenarioRunner, ReportsEachFailureInTheGrammarsWords) {
     }
 }
 
-TEST(ScenarioRunner, CountsFilesAndTakesTheWorstStatus) {
-    const scenario::Source pass{"p.scn", "expect timers on off"};
-    const scenario::Source fail{"f.scn", "expect timers off off"};
-    std::ostringstream out;
-    EXPECT_EQ(scenario::runSources({}, out), 0);
-    EXPECT_EQ(scenario::runSources({{"empty.scn", ""}}, out), 0);
-    EXPECT_EQ(scenario::runSources({pass, fail, pass}, out), 1);
-    EXPECT_EQ(scenario::runSources({pass, fail, {"e.scn", "oops"}}, out), 2);
-    EXPECT_EQ(out.str().substr(0, 38), "0 passed, 0 failed\n1 passed, 0 failed\n");
-}
-
 // Message boxes and addresses are matched oldest first, each by one expectation even when it
 // disagrees, so that one wrong text does not shift the later ones.
 TEST(ScenarioSession, MatchesMessagesAndAddressesOldestFirst) {
