@@ -1,13 +1,10 @@
-// What the About window does that no scenario can see: where it opens, and how it writes a
-// version it is built with.
+// What no scenario sees of the About window: where it opens, and how it writes its version.
 #include <gtest/gtest.h>
 
 #include <string>
 
 #include "about/aboutform.h"
-#include "controls/userinput.h"
-#include "mainwindow/mainform.h"
-#include "scenario/recordingdesktop.h"
+#include "unit/startedform.h"
 
 namespace {
 
@@ -17,11 +14,8 @@ TEST(About, VersionAndNoticeAreWrittenWithoutLeadingZeros) {
 }
 
 TEST(About, OpensOverTheMainWindowsTopLeftCornerWhereverItWasMoved) {
-    scenario::RecordingDesktop desktop;
-    controls::EventGate gate;
-    MainForm main{desktop, gate};
-    main.Form_Load();
-    main.show();
+    StartedForm started;
+    MainForm& main = started.form;
     main.Form.move(3000, 2010);
     controls::userClick(main.Command3D2);
     AboutForm& about = *main.about();
@@ -36,8 +30,8 @@ TEST(About, OpensOverTheMainWindowsTopLeftCornerWhereverItWasMoved) {
     EXPECT_EQ(main.about()->Form.geometry().left, 3000);
     controls::userClick(about.Command3);
     EXPECT_EQ(main.about(), nullptr);
-    EXPECT_EQ(desktop.unloadedWindows.size(), 1U);
-    EXPECT_EQ(desktop.shownWindows.back(), &main.Form);
+    EXPECT_EQ(started.desktop.unloadedWindows.size(), 1U);
+    EXPECT_EQ(started.desktop.shownWindows.back(), &main.Form);
     controls::userClick(main.Command3D2);
     EXPECT_EQ(main.about()->Form.geometry(), (controls::Rect{15, 30, 5775, 4890}));
 }

@@ -6,23 +6,9 @@
 #include <string>
 
 #include "about/aboutform.h"
-#include "controls/userinput.h"
-#include "mainwindow/mainform.h"
-#include "scenario/recordingdesktop.h"
+#include "unit/startedform.h"
 
 namespace {
-
-struct Calculator {
-    Calculator() {
-        form.Form_Load();
-        form.show();
-    }
-    void tick() { controls::userTick(form.Timer1.enabled() ? form.Timer1 : form.Timer2); }
-
-    scenario::RecordingDesktop desktop;
-    controls::EventGate gate;
-    MainForm form{desktop, gate};
-};
 
 class WriteCounter : public controls::Observer {
   public:
@@ -36,7 +22,7 @@ class WriteCounter : public controls::Observer {
 // Every control is named, with two font families only, each size a whole number of pixels at
 // 96 dpi, buttons in bold, and results aligned on their last digit.
 TEST(Accessibility, EveryControlIsNamedAndLegible) {
-    Calculator c;
+    StartedForm c;
     controls::userClick(c.form.Command3D2);
     for (const controls::Window* window : {&c.form.Form, &c.form.about()->Form}) {
         for (const controls::Control* control : window->controls()) {
@@ -62,7 +48,7 @@ TEST(Accessibility, EveryControlIsNamedAndLegible) {
 
 TEST(Accessibility, HintAreasDescribeThemselvesWithTheNoteTheyWouldWrite) {
     for (int clicks = 0; clicks < 2; ++clicks) {
-        Calculator c;
+        StartedForm c;
         MainForm& f = c.form;
         controls::userClick(f.Trbutton);
         if (clicks > 0) controls::userClick(f.SPh);
@@ -79,7 +65,7 @@ TEST(Accessibility, HintAreasDescribeThemselvesWithTheNoteTheyWouldWrite) {
 }
 
 TEST(Accessibility, IdleTicksWriteNoDescription) {
-    Calculator c;
+    StartedForm c;
     controls::userClick(c.form.Trbutton);
     c.tick();
     WriteCounter counter;
