@@ -165,15 +165,11 @@ TEST(SpinButtons, StepTheirFieldByItsTable) {
 }
 
 TEST(SpinSteps, PowersOfTenAreTheNearestDoubles) {
-    const struct {
-        int exponent;
-        double expected;
-    } cases[] = {{23, 1e23},
-                 {-323, 1e-323},
-                 {309, std::numeric_limits<double>::max()},
-                 {INT_MAX, std::numeric_limits<double>::max()},
-                 {-324, 0}};
-    for (const auto& c : cases) EXPECT_EQ(spins::powerOfTen(c.exponent), c.expected) << c.exponent;
+    constexpr double kMax = std::numeric_limits<double>::max();
+    const std::pair<int, double> cases[] = {
+        {23, 1e23}, {-323, 1e-323}, {309, kMax}, {INT_MAX, kMax}, {-324, 0}};
+    for (const auto& [exponent, value] : cases)
+        EXPECT_EQ(spins::powerOfTen(exponent), value) << exponent;
 }
 
 // The last fractional step of either button decides where a step down to zero lands.
