@@ -96,9 +96,8 @@ TEST(Numbers, GeneralTextOfSingle) {
     for (const auto& [x, text] : rows) EXPECT_EQ(calc::generalText(x), text) << x;
 }
 
-// Expected texts from Python's decimal module on the exact binary value: rounded to 15
-// significant digits halves to even, then to the mask's decimals halves away from zero, then
-// trimmed and grouped as the mask says.
+// Rounded to 15 significant digits halves to even, then to the mask's decimals halves away from
+// zero, then trimmed and grouped as the mask says (expected texts from Python's decimal module).
 TEST(Numbers, Masks) {
     const std::tuple<double, const char*, std::string> rows[] = {
         {0.42500001192092896, "0.##########", "0.4250000119"},

@@ -15,7 +15,7 @@ using scenario::parseScript;
 using scenario::Token;
 using scenario::tokenize;
 
-TEST(ScenarioLexer, SplitsWordsAndResolvesEscapesInTexts) {
+TEST(ScenarioLexer, SplitsWordsResolvesEscapesAndRefusesMalformedTexts) {
     const std::pair<const char*, std::vector<Token>> cases[] = {
         {"# type V \"", {}},
         {" type\tV  \"48\" ", {{false, "type"}, {false, "V"}, {true, "48"}}},
@@ -26,9 +26,6 @@ TEST(ScenarioLexer, SplitsWordsAndResolvesEscapesInTexts) {
         EXPECT_EQ(tokenize(line).error, "") << line;
         EXPECT_EQ(tokenize(line).tokens, tokens) << line;
     }
-}
-
-TEST(ScenarioLexer, RefusesMalformedTexts) {
     const char* lines[] = {
         R"(x "open)", R"(x "ends in backslash\)", R"(x "\q")", R"(x "\0")", R"(x "a"b)",
         R"(x ab"c")",

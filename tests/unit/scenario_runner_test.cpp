@@ -81,7 +81,6 @@ TEST(ScenarioSession, MatchesMessagesAndAddressesOldestFirst) {
         {"expect message \"one\" \"Quellora\" 64", "\"one\" \"Quellora\" 48"},
         {"expect no-message", "message \"two\" \"Out of range\" 64"},
         {"expect message \"two\" \"Out of range\" 64", ""},
-        {"expect no-message", ""},
         {"expect message \"two\" \"Out of range\" 64", "no message"},
         {"expect opened \"Mailto:b\"", "\"Mailto:a\""},
         {"expect opened \"Mailto:a\"", "no address"},
