@@ -10,8 +10,7 @@
 
 namespace {
 
-class WriteCounter : public controls::Observer {
-  public:
+struct WriteCounter : controls::Observer {
     void changed(controls::Control&, controls::Property property) override {
         writes += property == controls::Property::AccessibleDescription ||
                   property == controls::Property::AccessibleName;
