@@ -18,11 +18,8 @@ namespace {
 double valueOf(calc::CalcState& state, const char* name) {
     return std::visit(
         [](auto p) -> double {
-            if constexpr (std::is_pointer_v<decltype(p)>) {
-                return static_cast<double>(*p);
-            } else {
-                return -1;
-            }
+            if constexpr (std::is_pointer_v<decltype(p)>) return static_cast<double>(*p);
+            return -1;
         },
         calc::findVariable(state, name));
 }
