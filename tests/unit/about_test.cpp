@@ -1,40 +1,21 @@
-// What the About window does that no scenario can see: where it opens, and how it writes a
-// version it is built with.
+// What no scenario sees of the About window: where it opens, and how it writes its version.
 #include <gtest/gtest.h>
 
 #include <string>
 
 #include "about/aboutform.h"
-#include "controls/userinput.h"
-#include "mainwindow/mainform.h"
-#include "scenario/recordingdesktop.h"
+#include "unit/startedform.h"
 
 namespace {
 
 TEST(About, VersionAndNoticeAreWrittenWithoutLeadingZeros) {
-    struct Case {
-        const char* major;
-        const char* minor;
-        const char* patch;
-        const char* version;
-        const char* notice;
-    };
-    const Case cases[] = {
-        {"25", "01", "0007", "Version: 25.1.7", "\u00A9 2025 Quellora developers"},
-        {"30", "0008", "19", "Version: 30.8.19", "\u00A9 2030 Quellora developers"},
-    };
-    for (const Case& c : cases) {
-        EXPECT_EQ(AboutForm::versionCaption(c.major, c.minor, c.patch), c.version);
-        EXPECT_EQ(AboutForm::noticeCaption(c.major), c.notice);
-    }
+    EXPECT_EQ(AboutForm::versionCaption("30", "01", "0007"), "Version: 30.1.7");
+    EXPECT_EQ(AboutForm::noticeCaption("30"), "\u00A9 2030 Quellora developers");
 }
 
 TEST(About, OpensOverTheMainWindowsTopLeftCornerWhereverItWasMoved) {
-    scenario::RecordingDesktop desktop;
-    controls::EventGate gate;
-    MainForm main{desktop, gate};
-    main.Form_Load();
-    main.show();
+    StartedForm started;
+    MainForm& main = started.form;
     main.Form.move(3000, 2010);
     controls::userClick(main.Command3D2);
     AboutForm& about = *main.about();
@@ -49,8 +30,8 @@ TEST(About, OpensOverTheMainWindowsTopLeftCornerWhereverItWasMoved) {
     EXPECT_EQ(main.about()->Form.geometry().left, 3000);
     controls::userClick(about.Command3);
     EXPECT_EQ(main.about(), nullptr);
-    EXPECT_EQ(desktop.unloadedWindows.size(), 1U);
-    EXPECT_EQ(desktop.shownWindows.back(), &main.Form);
+    EXPECT_EQ(started.desktop.unloadedWindows.size(), 1U);
+    EXPECT_EQ(started.desktop.shownWindows.back(), &main.Form);
     controls::userClick(main.Command3D2);
     EXPECT_EQ(main.about()->Form.geometry(), (controls::Rect{15, 30, 5775, 4890}));
 }

@@ -11,6 +11,8 @@ namespace {
 
 using calc::Phase;
 using calc::Quantity;
+using enum calc::Phase;
+using enum calc::Quantity;
 
 struct Case {
     Phase phase;
@@ -32,30 +34,21 @@ struct Case {
 // Power mask below 1 and from 1; current masks at 1 and 100; single-phase overflow of both modes;
 // secondary current exactly 1, far above the limit, and beyond the double range; no impedance.
 constexpr Case kCases[] = {
-    {Phase::Three, Quantity::Power, 208, 10, 1, 0, 1.5F, "3,603", false, "", "", 0, "706", "666"},
-    {Phase::Single, Quantity::Power, 120, 10, 1, 0, 1.5F, "1,200", false, "", "", 0, "1,040",
+    {Three, Power, 208, 10, 1, 0, 1.5F, "3,603", false, "", "", 0, "706", "666"},
+    {Single, Power, 1, 0.5, 0.85F, 0, 1.5F, "0.4250000119", false, "", "", 0, "1,040", "1000"},
+    {Neither, Power, 208, 10, 1, 0, 1.5F, "0.", false, "", "", 0, "0", ""},
+    {Three, Power, 208, 10, 1, 120, 1.5F, "3,603", false, "17.33", "21.67", 0, "1,224", "1154"},
+    {Single, Power, 208, 10, 1, 120, 1.5F, "2,080", false, "17.33", "21.67", 0, "1,802", "1732"},
+    {Single, Power, 120, 1, 1, 120, 0, "120", false, "1.00", "1.25", 0, "0", "0"},
+    {Single, Power, 60, 1, 1, 120, 3, "60", false, "0.5", "0.625", 0, "27", "25"},
+    {Single, Power, 1e-300, 1e10, 1, 0, 1.5F, "99,999,999", true, "", "", 0, "1,040", "1000"},
+    {Three, Current, 208, 3603, 1, 0, 1.5F, "10.00", false, "", "", 0, "706", "666"},
+    {Single, Current, 100, 50, 1, 0, 1.5F, "0.5", false, "", "", 0, "1,040", "1000"},
+    {Single, Current, 100, 999999999999, 0.5F, 0, 1.5F, "4,999,999,949", true, "", "", 0, "1,040",
      "1000"},
-    {Phase::Single, Quantity::Power, 1, 0.5, 0.85F, 0, 1.5F, "0.4250000119", false, "", "", 0,
-     "1,040", "1000"},
-    {Phase::Neither, Quantity::Power, 208, 10, 1, 0, 1.5F, "0.", false, "", "", 0, "0", ""},
-    {Phase::Three, Quantity::Power, 208, 10, 1, 120, 1.5F, "3,603", false, "17.33", "21.67", 0,
-     "1,224", "1154"},
-    {Phase::Single, Quantity::Power, 208, 10, 1, 120, 1.5F, "2,080", false, "17.33", "21.67", 0,
-     "1,802", "1732"},
-    {Phase::Single, Quantity::Power, 120, 1, 1, 120, 0, "120", false, "1.00", "1.25", 0, "0", "0"},
-    {Phase::Single, Quantity::Power, 60, 1, 1, 120, 3, "60", false, "0.5", "0.625", 0, "27", "25"},
-    {Phase::Single, Quantity::Power, 1e-300, 1e10, 1, 0, 1.5F, "99,999,999", true, "", "", 0,
-     "1,040", "1000"},
-    {Phase::Three, Quantity::Current, 208, 3603, 1, 0, 1.5F, "10.00", false, "", "", 0, "706",
-     "666"},
-    {Phase::Single, Quantity::Current, 100, 50, 1, 0, 1.5F, "0.5", false, "", "", 0, "1,040",
-     "1000"},
-    {Phase::Single, Quantity::Current, 100, 999999999999, 0.5F, 0, 1.5F, "4,999,999,949", true, "",
-     "", 0, "1,040", "1000"},
-    {Phase::Single, Quantity::Power, 1, 99999999, 1, 1e-4, 0, "99,999,999", false,
-     "999,999,990,000", "1,249,999,987,500", 1, "0", "0"},
-    {Phase::Single, Quantity::Power, 1, 99999999, 1, 1e-310, 0, "99,999,999", false, "", "", 1, "0",
-     "0"},
+    {Single, Power, 1, 99999999, 1, 1e-4, 0, "99,999,999", false, "999,999,990,000",
+     "1,249,999,987,500", 1, "0", "0"},
+    {Single, Power, 1, 99999999, 1, 1e-310, 0, "99,999,999", false, "", "", 1, "0", "0"},
 };
 
 TEST(Formulas, ShowWhatATickMustShow) {
@@ -101,10 +94,7 @@ TEST(Formulas, ShowWhatATickMustShow) {
         EXPECT_EQ(fault ? calc::format(fault->estimate, "#,##0") : "0", c.fault);
         EXPECT_EQ(fault ? calc::generalText(fault->withoutMotors) : "", c.label6);
     }
-}
-
-// The table starts every flag at 0; once raised it stays at the limit itself.
-TEST(Formulas, SecondaryOverflowStaysRaisedAtTheLimit) {
+    // The table starts every flag at 0; once raised it stays at the limit itself.
     EXPECT_EQ(calc::secondaryOverflow(9'999'999'999, 1), 1);
 }
 
