@@ -1,10 +1,7 @@
 #!/usr/bin/python3
-"""The real window as a person uses it: the program under a window manager on an X server,
-driven by real X input (xdotool), read through the accessibility bus (AT-SPI) and the clipboard
-(xclip). One row per case: the screen scale, then actions and checks in order. A check is
-written `WHAT == EXPECTED`; every other item is an action.
-
-Usage (from run.sh, inside Xvfb and a D-Bus session): window_test.py PROGRAM"""
+"""The real window under openbox on Xvfb, driven by xdotool, read through AT-SPI and xclip.
+One row per case: the scale, then actions and checks (`WHAT == EXPECTED`) in order.
+Usage (from run.sh): window_test.py PROGRAM"""
 import os
 import subprocess
 import sys
@@ -15,7 +12,6 @@ import pyatspi
 
 PROGRAM = sys.argv[1]
 
-# Accessible names of the controls a row names.
 NAMES = {
     "SPh": "Single-phase", "TPh": "Three-phase", "V": "System voltage, volts",
     "A": "Current, amperes", "W": "Power, volt-amperes", "Factor": "Power factor, 0.01 to 1",
@@ -26,6 +22,8 @@ NAMES = {
     "About.Command3": "OK", "About.LabelWeb": "Website", "About.LabelMail": "E-mail address",
 }
 FORMULA = "P = 1.73 * U * I * PF"
+LARGEST = ["click V", "type 999999", "click W", "type 999999999999", "key Tab",
+           "W == 999,999,999,999"]
 
 CASES = [
     ("click, then type, replaces the number", 1,
@@ -63,12 +61,8 @@ CASES = [
     ("the window manager's close acts as OK, then as Exit", 1,
      ["click Command3D2", "about == open", "key alt+F4", "about == closed", "key alt+F4",
       "ended == yes"]),
-    ("the largest power whole at scale 1.5", 1.5,
-     ["click V", "type 999999", "click W", "type 999999999999", "key Tab",
-      "W == 999,999,999,999", "client == 467x333"]),
-    ("the largest power whole at scale 2", 2,
-     ["click V", "type 999999", "click W", "type 999999999999", "key Tab",
-      "W == 999,999,999,999", "client == 622x444"]),
+    ("the largest power whole at scale 1.5", 1.5, LARGEST + ["client == 467x333"]),
+    ("the largest power whole at scale 2", 2, LARGEST + ["client == 622x444"]),
 ]
 
 
@@ -80,8 +74,7 @@ class Failure(Exception):
     pass
 
 
-def until(what, probe, seconds=5.0):
-    """Polls probe() until it returns something true; the window updates asynchronously."""
+def until(probe, seconds=5.0):
     deadline = time.monotonic() + seconds
     while True:
         value = probe()
@@ -95,32 +88,27 @@ class Program:
         env = dict(os.environ, QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1",
                    QT_SCALE_FACTOR=str(scale), PATH=bin_dir + ":" + os.environ["PATH"],
                    XDG_CURRENT_DESKTOP="", DESKTOP_SESSION="")
-        self.opened_log = opened_log
-        self.scale = scale
+        self.opened_log, self.scale = opened_log, scale
         self.last_click = (None, 0.0)
         self.pointer = tuple(int(v.split(":")[1]) for v in
                              run("xdotool", "getmouselocation").split()[:2])
         self.process = subprocess.Popen([PROGRAM], env=env, stdout=subprocess.DEVNULL,
                                         stderr=subprocess.DEVNULL)
         try:
-            self.app = until("program", self.find_app, 10)
-            if not self.app:
-                raise Failure("the program does not show on the accessibility bus")
-            self.window_id = until("window", lambda: self.window("^ Quellora$"), 10)
-            if not self.window_id:
-                raise Failure("the main window does not appear")
+            self.app = until(self.find_app, 10)
+            self.window_id = until(lambda: self.window("^ Quellora$"), 10)
+            if not (self.app and self.window_id):
+                raise Failure("the main window does not show on the accessibility bus")
             run("xdotool", "windowactivate", "--sync", self.window_id)
-            if not until("focus", lambda: self.focused() is not None):
+            if not until(lambda: self.focused() is not None):
                 raise Failure("the main window gets no keyboard focus")
         except BaseException:
             self.stop()
             raise
 
     def find_app(self):
-        for app in pyatspi.Registry.getDesktop(0):
-            if app is not None and app.get_process_id() == self.process.pid:
-                return app
-        return None
+        return next((a for a in pyatspi.Registry.getDesktop(0)
+                     if a is not None and a.get_process_id() == self.process.pid), None)
 
     def window(self, title):
         found = subprocess.run(["xdotool", "search", "--all", "--onlyvisible", "--pid",
@@ -133,7 +121,6 @@ class Program:
             self.process.terminate()
             self.process.wait(5)
 
-    # What the accessibility bus shows.
     def windows(self):
         return [w for w in self.app if w is not None]
 
@@ -156,21 +143,17 @@ class Program:
         return accessible.name.split(": ", 1)[1] if ": " in accessible.name else ""
 
     def focused(self):
-        for window in self.windows():
-            found = pyatspi.findDescendant(
-                window, lambda a: a.getState().contains(pyatspi.STATE_FOCUSED))
-            if found is not None:
-                return found
-        return None
+        found = (pyatspi.findDescendant(w, lambda a: a.getState().contains(pyatspi.STATE_FOCUSED))
+                 for w in self.windows())
+        return next((f for f in found if f is not None), None)
 
     def centre(self, name):
-        spec, _, where = name.partition("@")
+        target, _, where = name.partition("@")
         # The accessibility bus gives places in Qt's pixels, which the scale makes larger.
-        logical = self.accessible(spec).queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+        logical = self.accessible(target).queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
         box = type("Box", (), {k: round(getattr(logical, k) * self.scale)
                                for k in ("x", "y", "width", "height")})
-        x = {"start": box.x + 6, "end": box.x + box.width - 6,
-             "middle": box.x + box.width // 2}.get(where, box.x + box.width // 2)
+        x = {"start": box.x + 6, "end": box.x + box.width - 6}.get(where, box.x + box.width // 2)
         return x, box.y + box.height // 2, box
 
     def point(self, x, y):
@@ -179,7 +162,6 @@ class Program:
             run("xdotool", "mousemove", "--sync", str(x), str(y))
             self.pointer = (x, y)
 
-    # Actions.
     def act(self, action):
         verb, _, rest = action.partition(" ")
         if verb == "wait":
@@ -216,11 +198,10 @@ class Program:
         elif verb == "move":
             # The About window opens over the main window; a person drags it aside.
             run("xdotool", "windowmove", "--sync",
-                until("window", lambda: self.window("About Quellora")), "700", "0")
+                until(lambda: self.window("About Quellora")), "700", "0")
         else:
             raise Failure(f"unknown action {action!r}")
 
-    # Checks: the observed value, read again until it matches or time runs out.
     def observe(self, what):
         subject, _, argument = what.partition(" ")
         if subject == "focus":
@@ -232,12 +213,9 @@ class Program:
                 if short.startswith("About.") == about and focused.name.split(": ")[0] == name:
                     return short
             return focused.name
-        if subject == "showing":
-            showing = self.accessible(argument).getState().contains(pyatspi.STATE_SHOWING)
-            return "yes" if showing else "no"
-        if subject == "checked":
-            checked = self.accessible(argument).getState().contains(pyatspi.STATE_CHECKED)
-            return "yes" if checked else "no"
+        if subject in ("showing", "checked"):
+            state = pyatspi.STATE_SHOWING if subject == "showing" else pyatspi.STATE_CHECKED
+            return "yes" if self.accessible(argument).getState().contains(state) else "no"
         if subject == "selection":
             text = self.accessible(argument).queryText()
             if text.getNSelections() == 0:
@@ -268,32 +246,26 @@ class Program:
             what, expected = check.split(" ==", 1)
             expected = expected[1:]
             matches = lambda got: got == expected
-        got = until(what, lambda: (lambda g: (g,) if matches(g) else None)(self.observe(what)), 3)
-        if got is None:
+        if not until(lambda: matches(self.observe(what)), 3):
             raise Failure(f"{check!r}: got {self.observe(what)!r}")
-
-
-def fake_handlers(directory, log):
-    """The desktop's default browser and mail client, recording what they are handed."""
-    for name in ("xdg-open", "xdg-email"):
-        path = os.path.join(directory, name)
-        with open(path, "w", encoding="utf-8") as script:
-            script.write(f'#!/bin/sh\nprintf "%s\\n" "$*" >> "{log}"\n')
-        os.chmod(path, 0o755)
 
 
 def main():
     started = time.monotonic()
     manager = subprocess.Popen(["openbox"], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
     # The window manager is up once it has claimed the screen's window manager selection.
-    until("openbox", lambda: "_NET_SUPPORTING_WM_CHECK" in subprocess.run(
+    until(lambda: "_NET_SUPPORTING_WM_CHECK" in subprocess.run(
         ["xprop", "-root"], capture_output=True, text=True).stdout)
     ran = failed = 0
     with tempfile.TemporaryDirectory() as scratch:
-        fake_handlers(scratch, os.path.join(scratch, "opened.log"))
+        log = os.path.join(scratch, "opened.log")
+        # The desktop's browser and mail client only record what they are handed.
+        for handler in ("xdg-open", "xdg-email"):
+            with open(os.path.join(scratch, handler), "w", encoding="utf-8") as script:
+                script.write(f'#!/bin/sh\nprintf "%s\\n" "$*" >> "{log}"\n')
+            os.chmod(script.name, 0o755)
         only = os.environ.get("QUELLORA_WINDOW_CASE", "")
         for name, scale, items in (c for c in CASES if only in c[0]):
-            log = os.path.join(scratch, "opened.log")
             open(log, "w", encoding="utf-8").close()
             program = None
             ran += 1
