@@ -1,8 +1,6 @@
-// Feeds any text to the number reading and any double or single to every display mask and to
-// the general texts, and holds each result against a reference written apart from the number
-// library: texts are read by a scanner of their own and std::from_chars, digits come from
-// std::to_chars (exact, halves to even) and are rounded again as strings. Every text the
-// calculator writes is read back, as its change handlers do. A mismatch aborts.
+// Holds number reading (any text) and every mask and general text (any double or single) against
+// a reference apart from the number library: its own scanner with std::from_chars, std::to_chars
+// digits rounded again as strings. Every text written is read back, as change handlers do.
 #include <algorithm>
 #include <bit>
 #include <cfloat>
@@ -12,6 +10,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <iostream>
 #include <limits>
 #include <optional>
 #include <string>
@@ -22,9 +21,8 @@
 namespace {
 
 [[noreturn]] void fail(const char* what, std::string_view subject, std::string_view got) {
-    std::fprintf(stderr, "\nnumber fault: %s\n  for: \"%.*s\"\n  got: \"%.*s\"\n", what,
-                 static_cast<int>(std::min<std::size_t>(subject.size(), 300)), subject.data(),
-                 static_cast<int>(std::min<std::size_t>(got.size(), 300)), got.data());
+    std::cerr << "\nnumber fault: " << what << "\n  for: \"" << subject.substr(0, 300)
+              << "\"\n  got: \"" << got.substr(0, 300) << "\"" << std::endl;
     std::abort();
 }
 
@@ -32,8 +30,8 @@ bool digitAt(std::string_view s, std::size_t i) {
     return i < s.size() && s[i] >= '0' && s[i] <= '9';
 }
 
-// The longest number at the start of s, as plain text for from_chars ("-" kept apart): sign,
-// digits (with "," between two digits when `thousands`), "." and digits, and a complete exponent.
+// The longest number at the start of s as text for from_chars, the sign apart; "," only between
+// two digits when `thousands`, and the exponent only when complete.
 struct Scanned {
     bool negative = false;
     std::string plain;
@@ -127,7 +125,7 @@ void checkText(std::string_view text) {
     if (calc::leadingNumber(text) != expected) fail("leadingNumber", text, "");
 }
 
-// |x| to 15 significant digits, halves to even, as digits x 10^power.
+// |x| to `count` significant digits, halves to even, as digits x 10^power.
 struct Digits {
     std::string digits;
     int power = 0;
@@ -177,17 +175,9 @@ std::string reference(double x, const Mask& m) {
     } else {
         const bool up = units[units.size() + shift] >= '5';
         units.resize(units.size() + shift);
-        for (std::size_t i = units.size(); up; --i) {
-            if (i == 0) {
-                units.insert(0, "1");
-                break;
-            }
-            if (units[i - 1] != '9') {
-                ++units[i - 1];
-                break;
-            }
-            units[i - 1] = '0';
-        }
+        std::size_t i = units.size();
+        for (; up && i > 0 && units[i - 1] == '9'; --i) units[i - 1] = '0';
+        if (up) i > 0 ? void(++units[i - 1]) : void(units.insert(0, "1"));
     }
     units.insert(0, static_cast<std::size_t>(m.decimals + 1), '0');
     std::string whole = units.substr(0, units.size() - m.decimals);
@@ -241,8 +231,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                         : std::isinf(single) ? std::copysign(FLT_MAX, single)
                                              : single;
     checkGeneral(calc::generalText(single), shown, 7, "single");
-    // Values near decimal texts such as 2.675 are where rounding goes wrong; raw bits rarely
-    // land there.
+    // Rounding goes wrong near decimal texts such as 2.675, where raw bits rarely land.
     if (calc::isNumeric(text)) checkDouble(calc::toDouble(text));
     return 0;
 }
