@@ -96,76 +96,67 @@ class BindingTest : public QObject {
     Q_OBJECT
 
   private slots:
-    void refusedKeysBeepAndChangeNothing_data();
-    void refusedKeysBeepAndChangeNothing();
-    void widestTextsFit();
+    void refusedKeysBeepAndChangeNothing() {
+        const int ctrl = Qt::ControlModifier, shift = Qt::ShiftModifier;
+        const struct {
+            const char* name;
+            int key;
+            int modifiers;
+            QString text;
+            int beeps;
+        } cases[] = {
+            {"letter", Qt::Key_X, 0, "x", 1},
+            {"enter", Qt::Key_Return, 0, "\r", 1},
+            {"ctrl+v from a keyboard", Qt::Key_V, ctrl, "\x16", 1},
+            {"ctrl+v from QTest", Qt::Key_V, ctrl, "v", 1},
+            {"ctrl+z undo", Qt::Key_Z, ctrl, "z", 1},
+            {"ctrl+backspace", Qt::Key_Backspace, ctrl, "\b", 1},
+            {"outside latin-1", Qt::Key_unknown, 0, QString(QChar(0x0436)), 1},
+            {"shift+insert paste", Qt::Key_Insert, shift, "", 0},
+            {"shift+delete cut", Qt::Key_Delete, shift, "", 0},
+            {"alt+digit", Qt::Key_5, Qt::AltModifier, "5", 0},
+            {"ctrl+digit", Qt::Key_5, ctrl, "5", 0},
+        };
+        for (const auto& c : cases) {
+            Onscreen session;
+            QGuiApplication::clipboard()->setText(QStringLiteral("999"));
+            auto* edit = session.top()->findChild<QLineEdit*>(QStringLiteral("V"));
+            edit->setFocus(Qt::MouseFocusReason);
+            session.form.V.setSelStart(1);
+            QTest::sendKeyEvent(QTest::Click, edit, Qt::Key(c.key), c.text,
+                                Qt::KeyboardModifiers(c.modifiers));
+            QVERIFY2(session.desktop.beeps == c.beeps, c.name);
+            QVERIFY2(session.form.V.text() == "208" && edit->text() == "208", c.name);
+            QVERIFY2(edit->cursorPosition() == 1, c.name);
+        }
+    }
+
+    void widestTextsFit() {
+        Onscreen session;
+        MainForm& form = session.form;
+        // Logical places are those at 96 dots per inch, whatever the scale.
+        QCOMPARE(session.top()->findChild<QWidget*>(QStringLiteral("V"))->geometry(),
+                 QRect(100, 15, 141, 26));
+
+        QVERIFY(controls::userPaste(form.V, "999999"));
+        QVERIFY(controls::userFocus(form.W));
+        QVERIFY(controls::userPaste(form.W, "999999999999"));
+        QVERIFY(controls::userFocus(form.Factor));
+        QVERIFY(controls::userTick(form.Timer2));
+        QCOMPARE(form.W.text(), "999,999,999,999");
+        checkFits(session.top());
+
+        QVERIFY(controls::userClick(form.Trbutton));
+        QVERIFY(controls::userClick(form.CommandSC));
+        QVERIFY(controls::userTick(form.Timer2));
+        QVERIFY(controls::userHover(form.SSFrame2));
+        checkFits(session.top());
+
+        QVERIFY(controls::userClick(form.Command3D2));
+        QVERIFY(form.about() != nullptr);
+        checkFits(session.desktop.widgetOf(form.about()->Form));
+    }
 };
-
-void BindingTest::refusedKeysBeepAndChangeNothing_data() {
-    QTest::addColumn<int>("key");
-    QTest::addColumn<int>("modifiers");
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<int>("beeps");
-
-    QTest::newRow("letter") << int(Qt::Key_X) << 0 << "x" << 1;
-    QTest::newRow("enter") << int(Qt::Key_Return) << 0 << "\r" << 1;
-    const int ctrl = Qt::ControlModifier, shift = Qt::ShiftModifier;
-    QTest::newRow("ctrl+v from a keyboard") << int(Qt::Key_V) << ctrl << "\x16" << 1;
-    QTest::newRow("ctrl+v from QTest") << int(Qt::Key_V) << ctrl << "v" << 1;
-    QTest::newRow("ctrl+z undo") << int(Qt::Key_Z) << ctrl << "z" << 1;
-    QTest::newRow("ctrl+backspace") << int(Qt::Key_Backspace) << ctrl << "\b" << 1;
-    QTest::newRow("outside latin-1") << int(Qt::Key_unknown) << 0 << QString(QChar(0x0436)) << 1;
-    QTest::newRow("shift+insert paste") << int(Qt::Key_Insert) << shift << "" << 0;
-    QTest::newRow("shift+delete cut") << int(Qt::Key_Delete) << shift << "" << 0;
-    QTest::newRow("alt+digit") << int(Qt::Key_5) << int(Qt::AltModifier) << "5" << 0;
-    QTest::newRow("ctrl+digit") << int(Qt::Key_5) << ctrl << "5" << 0;
-}
-
-void BindingTest::refusedKeysBeepAndChangeNothing() {
-    QFETCH(int, key);
-    QFETCH(int, modifiers);
-    QFETCH(QString, text);
-    QFETCH(int, beeps);
-
-    Onscreen session;
-    QGuiApplication::clipboard()->setText(QStringLiteral("999"));
-    auto* edit = session.top()->findChild<QLineEdit*>(QStringLiteral("V"));
-    edit->setFocus(Qt::MouseFocusReason);
-    session.form.V.setSelStart(1);
-
-    QTest::sendKeyEvent(QTest::Click, edit, Qt::Key(key), text, Qt::KeyboardModifiers(modifiers));
-
-    QCOMPARE(session.desktop.beeps, beeps);
-    QCOMPARE(session.form.V.text(), "208");
-    QCOMPARE(edit->text(), QStringLiteral("208"));
-    QCOMPARE(edit->cursorPosition(), 1);
-}
-
-void BindingTest::widestTextsFit() {
-    Onscreen session;
-    MainForm& form = session.form;
-    // Logical places are those at 96 dots per inch, whatever the scale.
-    QCOMPARE(session.top()->findChild<QWidget*>(QStringLiteral("V"))->geometry(),
-             QRect(100, 15, 141, 26));
-
-    QVERIFY(controls::userPaste(form.V, "999999"));
-    QVERIFY(controls::userFocus(form.W));
-    QVERIFY(controls::userPaste(form.W, "999999999999"));
-    QVERIFY(controls::userFocus(form.Factor));
-    QVERIFY(controls::userTick(form.Timer2));
-    QCOMPARE(form.W.text(), "999,999,999,999");
-    checkFits(session.top());
-
-    QVERIFY(controls::userClick(form.Trbutton));
-    QVERIFY(controls::userClick(form.CommandSC));
-    QVERIFY(controls::userTick(form.Timer2));
-    QVERIFY(controls::userHover(form.SSFrame2));
-    checkFits(session.top());
-
-    QVERIFY(controls::userClick(form.Command3D2));
-    QVERIFY(form.about() != nullptr);
-    checkFits(session.desktop.widgetOf(form.about()->Form));
-}
 
 QTEST_MAIN(BindingTest)
 #include "binding_test.moc"

@@ -66,8 +66,8 @@ CASES = [
 ]
 
 
-def run(*command, **kwargs):
-    return subprocess.run(command, check=True, capture_output=True, text=True, **kwargs).stdout
+def run(*command, check=True):
+    return subprocess.run(command, check=check, capture_output=True, text=True).stdout
 
 
 class Failure(Exception):
@@ -76,11 +76,9 @@ class Failure(Exception):
 
 def until(probe, seconds=5.0):
     deadline = time.monotonic() + seconds
-    while True:
-        value = probe()
-        if value or time.monotonic() > deadline:
-            return value
+    while not (value := probe()) and time.monotonic() < deadline:
         time.sleep(0.05)
+    return value
 
 
 class Program:
@@ -111,10 +109,8 @@ class Program:
                      if a is not None and a.get_process_id() == self.process.pid), None)
 
     def window(self, title):
-        found = subprocess.run(["xdotool", "search", "--all", "--onlyvisible", "--pid",
-                                str(self.process.pid), "--name", title],
-                               capture_output=True, text=True).stdout.split()
-        return found[0] if found else None
+        return (run("xdotool", "search", "--all", "--onlyvisible", "--pid", str(self.process.pid),
+                    "--name", title, check=False).split() or [None])[0]
 
     def stop(self):
         if self.process.poll() is None:
@@ -137,10 +133,10 @@ class Program:
         raise Failure(f"no control {name} on the accessibility bus")
 
     def value(self, name):
-        accessible = self.accessible(name)
-        if accessible.getRole() == pyatspi.ROLE_TEXT:
-            return accessible.queryText().getText(0, -1)
-        return accessible.name.split(": ", 1)[1] if ": " in accessible.name else ""
+        found = self.accessible(name)
+        if found.getRole() == pyatspi.ROLE_TEXT:
+            return found.queryText().getText(0, -1)
+        return found.name.partition(": ")[2]
 
     def focused(self):
         found = (pyatspi.findDescendant(w, lambda a: a.getState().contains(pyatspi.STATE_FOCUSED))
@@ -193,8 +189,7 @@ class Program:
                 time.sleep(0.1)
             time.sleep(0.1)
         elif verb == "clip":
-            subprocess.run(["xclip", "-selection", "clipboard"], input=rest, text=True,
-                           check=True)
+            subprocess.run(["xclip", "-selection", "clipboard"], input=rest, text=True, check=True)
         elif verb == "move":
             # The About window opens over the main window; a person drags it aside.
             run("xdotool", "windowmove", "--sync",
@@ -223,8 +218,7 @@ class Program:
             start, end = text.getSelection(0)
             return f"{start} {end - start}"
         if subject == "clipboard":
-            return subprocess.run(["xclip", "-o", "-selection", "clipboard"],
-                                  capture_output=True, text=True).stdout
+            return run("xclip", "-o", "-selection", "clipboard", check=False)
         if subject == "client":
             geometry = run("xdotool", "getwindowgeometry", "--shell", self.window_id)
             size = dict(line.split("=") for line in geometry.split())
@@ -243,8 +237,7 @@ class Program:
             what, expected = check.split(" < ", 1)
             matches = lambda got: got and got != expected and expected.endswith(got)
         else:
-            what, expected = check.split(" ==", 1)
-            expected = expected[1:]
+            what, expected = check.split(" == ", 1) if " == " in check else (check[:-3], "")
             matches = lambda got: got == expected
         if not until(lambda: matches(self.observe(what)), 3):
             raise Failure(f"{check!r}: got {self.observe(what)!r}")
@@ -254,9 +247,8 @@ def main():
     started = time.monotonic()
     manager = subprocess.Popen(["openbox"], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
     # The window manager is up once it has claimed the screen's window manager selection.
-    until(lambda: "_NET_SUPPORTING_WM_CHECK" in subprocess.run(
-        ["xprop", "-root"], capture_output=True, text=True).stdout)
-    ran = failed = 0
+    until(lambda: "_NET_SUPPORTING_WM_CHECK" in run("xprop", "-root", check=False))
+    failed = 0
     with tempfile.TemporaryDirectory() as scratch:
         log = os.path.join(scratch, "opened.log")
         # The desktop's browser and mail client only record what they are handed.
@@ -264,11 +256,10 @@ def main():
             with open(os.path.join(scratch, handler), "w", encoding="utf-8") as script:
                 script.write(f'#!/bin/sh\nprintf "%s\\n" "$*" >> "{log}"\n')
             os.chmod(script.name, 0o755)
-        only = os.environ.get("QUELLORA_WINDOW_CASE", "")
-        for name, scale, items in (c for c in CASES if only in c[0]):
+        cases = [c for c in CASES if os.environ.get("QUELLORA_WINDOW_CASE", "") in c[0]]
+        for name, scale, items in cases:
             open(log, "w", encoding="utf-8").close()
             program = None
-            ran += 1
             began = time.monotonic()
             try:
                 program = Program(scale, log, scratch)
@@ -285,7 +276,7 @@ def main():
                 if program is not None:
                     program.stop()
     manager.terminate()
-    print(f"{ran - failed} passed, {failed} failed in {time.monotonic() - started:.0f} s")
+    print(f"{len(cases) - failed} passed, {failed} failed in {time.monotonic() - started:.0f} s")
     return 1 if failed else 0
 
 
