@@ -20,7 +20,7 @@
 
 namespace {
 
-[[noreturn]] void fail(const char* what, std::string_view subject, std::string_view got) {
+[[noreturn]] void fail(std::string_view what, std::string_view subject, std::string_view got) {
     std::cerr << "\nnumber fault: " << what << "\n  for: \"" << subject.substr(0, 300)
               << "\"\n  got: \"" << got.substr(0, 300) << "\"" << std::endl;
     std::abort();
@@ -147,27 +147,20 @@ Digits significant(double x, int count) {
     return d;
 }
 
-struct Mask {
-    const char* mask;
-    int decimals;
-    int kept;  // trailing zeros kept up to here
-    bool point;
-    bool grouped;
-    bool zeroWhole;
-};
+constexpr std::string_view kMasks[] = {"0.##########", "##.00",     "###,###", "#,##0",
+                                       "##,###.00",    "#,###.###", "#,###.#", "Fixed"};
 
-constexpr Mask kMasks[] = {
-    {"0.##########", 10, 0, true, false, true}, {"##.00", 2, 2, true, false, false},
-    {"###,###", 0, 0, false, true, false},      {"#,##0", 0, 0, false, true, true},
-    {"##,###.00", 2, 2, true, true, false},     {"#,###.###", 3, 0, true, true, false},
-    {"#,###.#", 1, 0, true, true, false},       {"Fixed", 2, 2, true, false, true},
-};
-
-std::string reference(double x, const Mask& m) {
+// Reads the mask as a person would: "0" digits stay, "#" digits go when zero.
+std::string reference(double x, std::string_view mask) {
+    if (mask == "Fixed") mask = "0.00";
+    const std::size_t dot = std::min(mask.find('.'), mask.size());
+    const bool point = dot < mask.size();
+    const int decimals = point ? static_cast<int>(mask.size() - dot - 1) : 0;
+    const auto kept = static_cast<std::size_t>(std::count(mask.begin() + dot, mask.end(), '0'));
     const Digits d = significant(x, 15);
     // Units of 10^-decimals, halves away from zero.
     std::string units = d.digits;
-    const int shift = d.power + m.decimals;
+    const int shift = d.power + decimals;
     if (shift >= 0) {
         units += std::string(static_cast<std::size_t>(shift), '0');
     } else if (-shift > static_cast<int>(units.size())) {
@@ -179,16 +172,15 @@ std::string reference(double x, const Mask& m) {
         for (; up && i > 0 && units[i - 1] == '9'; --i) units[i - 1] = '0';
         if (up) i > 0 ? void(++units[i - 1]) : void(units.insert(0, "1"));
     }
-    units.insert(0, static_cast<std::size_t>(m.decimals + 1), '0');
-    std::string whole = units.substr(0, units.size() - m.decimals);
-    std::string fraction = units.substr(units.size() - m.decimals);
+    units.insert(0, static_cast<std::size_t>(decimals + 1), '0');
+    std::string whole = units.substr(0, units.size() - decimals);
+    std::string fraction = units.substr(units.size() - decimals);
     whole.erase(0, std::min(whole.find_first_not_of('0'), whole.size()));
-    if (whole.empty() && m.zeroWhole) whole = "0";
-    while (static_cast<int>(fraction.size()) > m.kept && fraction.back() == '0')
-        fraction.pop_back();
-    if (m.grouped)
+    if (whole.empty() && mask[dot - 1] == '0') whole = "0";
+    while (fraction.size() > kept && fraction.back() == '0') fraction.pop_back();
+    if (mask.find(',') != std::string_view::npos)
         for (int i = static_cast<int>(whole.size()) - 3; i > 0; i -= 3) whole.insert(i, ",");
-    std::string text = whole + (m.point ? "." + fraction : "");
+    std::string text = whole + (point ? "." + fraction : "");
     if (std::signbit(x) && text.find_first_of("123456789") != std::string::npos)
         text.insert(0, "-");
     return text;
@@ -208,9 +200,9 @@ void checkDouble(double x) {
     char subject[64];
     std::snprintf(subject, sizeof subject, "%a", x);
     const double shown = std::isnan(x) ? 0 : std::isinf(x) ? std::copysign(DBL_MAX, x) : x;
-    for (const Mask& m : kMasks) {
-        const std::string text = calc::format(x, m.mask);
-        if (text != reference(shown, m)) fail(m.mask, subject, text);
+    for (const std::string_view mask : kMasks) {
+        const std::string text = calc::format(x, mask);
+        if (text != reference(shown, mask)) fail(mask, subject, text);
         if (text.find_first_of("0123456789") != std::string::npos) checkText(text);
     }
     const std::string general = calc::generalText(x);
