@@ -113,22 +113,18 @@ class Program:
                     "--name", title, check=False).split() or [None])[0]
 
     def stop(self):
-        if self.process.poll() is None:
-            self.process.terminate()
-            self.process.wait(5)
+        self.process.terminate()
+        self.process.wait(5)
 
     def windows(self):
         return [w for w in self.app if w is not None]
 
     def accessible(self, name):
         wanted = NAMES.get(name, name)
-        about = name.startswith("About.")
         for window in self.windows():
-            if (window.name == "About Quellora") != about:
-                continue
-            found = pyatspi.findDescendant(
-                window, lambda a: a.name == wanted or a.name.startswith(wanted + ": "))
-            if found is not None:
+            if (window.name == "About Quellora") == name.startswith("About.") and (
+                    found := pyatspi.findDescendant(window, lambda a: a.name == wanted or
+                                                    a.name.startswith(wanted + ": "))) is not None:
                 return found
         raise Failure(f"no control {name} on the accessibility bus")
 
@@ -201,27 +197,22 @@ class Program:
         subject, _, argument = what.partition(" ")
         if subject == "focus":
             focused = self.focused()
-            if focused is None:
-                return "none"
+            name = "none" if focused is None else focused.name.split(": ")[0]
             about = self.windows()[-1].name == "About Quellora"
-            for short, name in NAMES.items():
-                if short.startswith("About.") == about and focused.name.split(": ")[0] == name:
-                    return short
-            return focused.name
+            return next((k for k, v in NAMES.items() if v == name and k.startswith("About.") == about),
+                        name)
         if subject in ("showing", "checked"):
             state = pyatspi.STATE_SHOWING if subject == "showing" else pyatspi.STATE_CHECKED
             return "yes" if self.accessible(argument).getState().contains(state) else "no"
         if subject == "selection":
             text = self.accessible(argument).queryText()
-            if text.getNSelections() == 0:
-                return f"{text.caretOffset} 0"
-            start, end = text.getSelection(0)
+            start, end = text.getSelection(0) if text.getNSelections() else [text.caretOffset] * 2
             return f"{start} {end - start}"
         if subject == "clipboard":
             return run("xclip", "-o", "-selection", "clipboard", check=False)
         if subject == "client":
-            geometry = run("xdotool", "getwindowgeometry", "--shell", self.window_id)
-            size = dict(line.split("=") for line in geometry.split())
+            size = dict(v.split("=") for v in run("xdotool", "getwindowgeometry", "--shell",
+                                                  self.window_id).split())
             return f"{size['WIDTH']}x{size['HEIGHT']}"
         if subject == "about":
             return "open" if any(w.name == "About Quellora" for w in self.windows()) else "closed"
@@ -259,22 +250,19 @@ def main():
         cases = [c for c in CASES if os.environ.get("QUELLORA_WINDOW_CASE", "") in c[0]]
         for name, scale, items in cases:
             open(log, "w", encoding="utf-8").close()
-            program = None
             began = time.monotonic()
             try:
                 program = Program(scale, log, scratch)
-                for item in items:
-                    if " == " in item or item.endswith(" ==") or " < " in item:
-                        program.check(item)
-                    else:
-                        program.act(item)
+                try:
+                    for item in items:
+                        is_check = " == " in item or item.endswith(" ==") or " < " in item
+                        (program.check if is_check else program.act)(item)
+                finally:
+                    program.stop()
                 print(f"PASS  {name} ({time.monotonic() - began:.1f} s)")
             except (Failure, subprocess.CalledProcessError) as error:
                 failed += 1
                 print(f"FAIL  {name}: {error}")
-            finally:
-                if program is not None:
-                    program.stop()
     manager.terminate()
     print(f"{len(cases) - failed} passed, {failed} failed in {time.monotonic() - started:.0f} s")
     return 1 if failed else 0
