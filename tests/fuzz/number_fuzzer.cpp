@@ -7,11 +7,9 @@
 #include <charconv>
 #include <cmath>
 #include <cstdint>
-#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <iostream>
-#include <limits>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -83,15 +81,14 @@ long long leadingPower(const std::string& plain) {
     return lead + exponent;
 }
 
-// The nearest Float, ties to even; `overflow` when beyond its range (an underflow gives 0).
+// The nearest Float, ties to even (an underflow gives 0); none beyond its range.
 template <typename Float>
-Float nearest(const Scanned& n, bool& overflow) {
+std::optional<Float> nearest(const Scanned& n) {
     Float value = 0;
     const std::string& p = n.plain;
-    overflow = false;
     if (std::from_chars(p.data(), p.data() + p.size(), value).ec ==
         std::errc::result_out_of_range) {
-        overflow = leadingPower(p) > 0;
+        if (leadingPower(p) > 0) return std::nullopt;
         value = 0;
     }
     return n.negative ? -value : value;
@@ -102,26 +99,18 @@ void checkText(std::string_view text) {
     std::optional<Scanned> whole = scan(text.substr(start), true);
     if (whole && text.find_first_not_of(' ', start + whole->end) != std::string_view::npos)
         whole.reset();
-    bool overflow = true;
-    const double asDouble = whole ? nearest<double>(*whole, overflow) : 0;
-    const bool numeric = whole && !overflow;
+    const std::optional<double> asDouble = whole ? nearest<double>(*whole) : std::nullopt;
+    const bool numeric = asDouble.has_value();
     if (calc::isNumeric(text) != numeric) fail("isNumeric", text, numeric ? "false" : "true");
-    if (calc::toDouble(text) != (numeric ? asDouble : 0)) fail("toDouble", text, "");
-    if (numeric) {
-        bool singleOverflow = false;
-        float single = nearest<float>(*whole, singleOverflow);
-        if (singleOverflow) single = std::copysign(std::numeric_limits<float>::max(), asDouble);
-        if (calc::toSingle(text) != single) fail("toSingle", text, "");
-    }
-    std::string packed;
-    for (char c : text)
-        if (c != ' ' && c != '\t' && c != '\n' && c != '\r') packed += c;
+    if (calc::toDouble(text) != asDouble.value_or(0)) fail("toDouble", text, "");
+    if (numeric &&
+        calc::toSingle(text) != nearest<float>(*whole).value_or(std::copysign(FLT_MAX, *asDouble)))
+        fail("toSingle", text, "");
+    std::string packed(text);
+    std::erase_if(packed, [](char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; });
     const auto lead = scan(packed, false);
-    double expected = 0;
-    if (lead) {
-        expected = nearest<double>(*lead, overflow);
-        if (overflow) expected = lead->negative ? -DBL_MAX : DBL_MAX;
-    }
+    const double expected =
+        lead ? nearest<double>(*lead).value_or(lead->negative ? -DBL_MAX : DBL_MAX) : 0;
     if (calc::leadingNumber(text) != expected) fail("leadingNumber", text, "");
 }
 
@@ -197,8 +186,8 @@ void checkGeneral(const std::string& text, double shown, int count, const char* 
 }
 
 void checkDouble(double x) {
-    char subject[64];
-    std::snprintf(subject, sizeof subject, "%a", x);
+    char subject[64] = {};
+    std::to_chars(subject, subject + 63, x, std::chars_format::hex);
     const double shown = std::isnan(x) ? 0 : std::isinf(x) ? std::copysign(DBL_MAX, x) : x;
     for (const std::string_view mask : kMasks) {
         const std::string text = calc::format(x, mask);
