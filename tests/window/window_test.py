@@ -139,14 +139,14 @@ class Program:
                  for w in self.windows())
         return next((f for f in found if f is not None), None)
 
-    def centre(self, name):
+    def centre(self, name, left=None):
+        """Where to point: `@start`, `@end`, else `left` pixels in or the middle; and the right."""
         target, _, where = name.partition("@")
         # The accessibility bus gives places in Qt's pixels, which the scale makes larger.
-        logical = self.accessible(target).queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
-        box = type("Box", (), {k: round(getattr(logical, k) * self.scale)
-                               for k in ("x", "y", "width", "height")})
-        x = {"start": box.x + 6, "end": box.x + box.width - 6}.get(where, box.x + box.width // 2)
-        return x, box.y + box.height // 2, box
+        e = self.accessible(target).queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+        x, y, w, h = (round(v * self.scale) for v in (e.x, e.y, e.width, e.height))
+        other = x + left if left is not None and not where else x + w // 2
+        return {"start": x + 6, "end": x + w - 6}.get(where, other), y + h // 2, x + w
 
     def point(self, x, y):
         # Waiting for a move to where the pointer already is would wait for ever.
@@ -168,12 +168,10 @@ class Program:
             self.last_click = ((x, y), time.monotonic())
             time.sleep(0.15)
         elif verb == "drag":
-            x, y, box = self.centre(rest)
-            if "@" not in rest:
-                x = box.x + 4
+            x, y, right = self.centre(rest, left=4)
             self.point(x, y)
             run("xdotool", "mousedown", "1")
-            self.point(box.x + box.width - 2, y)
+            self.point(right - 2, y)
             run("xdotool", "mouseup", "1")
             self.last_click = (None, 0.0)
             time.sleep(0.15)
