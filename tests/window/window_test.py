@@ -1,10 +1,7 @@
 #!/usr/bin/python3
-"""The real window as a person uses it: the program under a window manager on an X server,
-driven by real X input (xdotool), read through the accessibility bus (AT-SPI) and the clipboard
-(xclip). One row per case: the screen scale, then actions and checks in order. A check is
-written `WHAT == EXPECTED`; every other item is an action.
-
-Usage (from run.sh, inside Xvfb and a D-Bus session): window_test.py PROGRAM"""
+"""The real window under openbox on Xvfb, driven by xdotool, read through AT-SPI and xclip.
+One row per case: the scale, then actions and checks (`WHAT == EXPECTED`) in order.
+Usage (from run.sh): window_test.py PROGRAM"""
 import os
 import subprocess
 import sys
@@ -15,7 +12,6 @@ import pyatspi
 
 PROGRAM = sys.argv[1]
 
-# Accessible names of the controls a row names.
 NAMES = {
     "SPh": "Single-phase", "TPh": "Three-phase", "V": "System voltage, volts",
     "A": "Current, amperes", "W": "Power, volt-amperes", "Factor": "Power factor, 0.01 to 1",
@@ -26,6 +22,8 @@ NAMES = {
     "About.Command3": "OK", "About.LabelWeb": "Website", "About.LabelMail": "E-mail address",
 }
 FORMULA = "P = 1.73 * U * I * PF"
+LARGEST = ["click V", "type 999999", "click W", "type 999999999999", "key Tab",
+           "W == 999,999,999,999"]
 
 CASES = [
     ("click, then type, replaces the number", 1,
@@ -63,31 +61,24 @@ CASES = [
     ("the window manager's close acts as OK, then as Exit", 1,
      ["click Command3D2", "about == open", "key alt+F4", "about == closed", "key alt+F4",
       "ended == yes"]),
-    ("the largest power whole at scale 1.5", 1.5,
-     ["click V", "type 999999", "click W", "type 999999999999", "key Tab",
-      "W == 999,999,999,999", "client == 467x333"]),
-    ("the largest power whole at scale 2", 2,
-     ["click V", "type 999999", "click W", "type 999999999999", "key Tab",
-      "W == 999,999,999,999", "client == 622x444"]),
+    ("the largest power whole at scale 1.5", 1.5, LARGEST + ["client == 467x333"]),
+    ("the largest power whole at scale 2", 2, LARGEST + ["client == 622x444"]),
 ]
 
 
-def run(*command, **kwargs):
-    return subprocess.run(command, check=True, capture_output=True, text=True, **kwargs).stdout
+def run(*command, check=True):
+    return subprocess.run(command, check=check, capture_output=True, text=True).stdout
 
 
 class Failure(Exception):
     pass
 
 
-def until(what, probe, seconds=5.0):
-    """Polls probe() until it returns something true; the window updates asynchronously."""
+def until(probe, seconds=5.0):
     deadline = time.monotonic() + seconds
-    while True:
-        value = probe()
-        if value or time.monotonic() > deadline:
-            return value
+    while not (value := probe()) and time.monotonic() < deadline:
         time.sleep(0.05)
+    return value
 
 
 class Program:
@@ -95,83 +86,67 @@ class Program:
         env = dict(os.environ, QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1",
                    QT_SCALE_FACTOR=str(scale), PATH=bin_dir + ":" + os.environ["PATH"],
                    XDG_CURRENT_DESKTOP="", DESKTOP_SESSION="")
-        self.opened_log = opened_log
-        self.scale = scale
+        self.opened_log, self.scale = opened_log, scale
         self.last_click = (None, 0.0)
         self.pointer = tuple(int(v.split(":")[1]) for v in
                              run("xdotool", "getmouselocation").split()[:2])
         self.process = subprocess.Popen([PROGRAM], env=env, stdout=subprocess.DEVNULL,
                                         stderr=subprocess.DEVNULL)
         try:
-            self.app = until("program", self.find_app, 10)
-            if not self.app:
-                raise Failure("the program does not show on the accessibility bus")
-            self.window_id = until("window", lambda: self.window("^ Quellora$"), 10)
-            if not self.window_id:
-                raise Failure("the main window does not appear")
+            self.app = until(self.find_app, 10)
+            self.window_id = until(lambda: self.window("^ Quellora$"), 10)
+            if not (self.app and self.window_id):
+                raise Failure("the main window does not show on the accessibility bus")
             run("xdotool", "windowactivate", "--sync", self.window_id)
-            if not until("focus", lambda: self.focused() is not None):
+            if not until(lambda: self.focused() is not None):
                 raise Failure("the main window gets no keyboard focus")
         except BaseException:
             self.stop()
             raise
 
     def find_app(self):
-        for app in pyatspi.Registry.getDesktop(0):
-            if app is not None and app.get_process_id() == self.process.pid:
-                return app
-        return None
+        return next((a for a in pyatspi.Registry.getDesktop(0)
+                     if a is not None and a.get_process_id() == self.process.pid), None)
 
     def window(self, title):
-        found = subprocess.run(["xdotool", "search", "--all", "--onlyvisible", "--pid",
-                                str(self.process.pid), "--name", title],
-                               capture_output=True, text=True).stdout.split()
-        return found[0] if found else None
+        return (run("xdotool", "search", "--all", "--onlyvisible", "--pid", str(self.process.pid),
+                    "--name", title, check=False).split() or [None])[0]
 
     def stop(self):
-        if self.process.poll() is None:
-            self.process.terminate()
-            self.process.wait(5)
+        self.process.terminate()
+        self.process.wait(5)
 
-    # What the accessibility bus shows.
     def windows(self):
         return [w for w in self.app if w is not None]
 
     def accessible(self, name):
         wanted = NAMES.get(name, name)
-        about = name.startswith("About.")
         for window in self.windows():
-            if (window.name == "About Quellora") != about:
-                continue
-            found = pyatspi.findDescendant(
-                window, lambda a: a.name == wanted or a.name.startswith(wanted + ": "))
-            if found is not None:
+            if (window.name == "About Quellora") == name.startswith("About.") and (
+                    found := pyatspi.findDescendant(window, lambda a: a.name == wanted or
+                                                    a.name.startswith(wanted + ": "))) is not None:
                 return found
         raise Failure(f"no control {name} on the accessibility bus")
 
     def value(self, name):
-        accessible = self.accessible(name)
-        if accessible.getRole() == pyatspi.ROLE_TEXT:
-            return accessible.queryText().getText(0, -1)
-        return accessible.name.split(": ", 1)[1] if ": " in accessible.name else ""
+        found = self.accessible(name)
+        if found.getRole() == pyatspi.ROLE_TEXT:
+            return found.queryText().getText(0, -1)
+        return found.name.partition(": ")[2]
 
     def focused(self):
-        for window in self.windows():
-            found = pyatspi.findDescendant(
-                window, lambda a: a.getState().contains(pyatspi.STATE_FOCUSED))
-            if found is not None:
-                return found
-        return None
+        found = (pyatspi.findDescendant(w, lambda a: a.getState().contains(pyatspi.STATE_FOCUSED))
+                 for w in self.windows())
+        return next((f for f in found if f is not None), None)
 
-    def centre(self, name):
-        spec, _, where = name.partition("@")
+    def centre(self, name, left=None):
+        """Where to point: `@start`, `@end`, else `left` pixels in or the middle; and the right."""
+        target, _, where = name.partition("@")
         # The accessibility bus gives places in Qt's pixels, which the scale makes larger.
-        logical = self.accessible(spec).queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
-        box = type("Box", (), {k: round(getattr(logical, k) * self.scale)
-                               for k in ("x", "y", "width", "height")})
-        x = {"start": box.x + 6, "end": box.x + box.width - 6,
-             "middle": box.x + box.width // 2}.get(where, box.x + box.width // 2)
-        return x, box.y + box.height // 2, box
+        e = self.accessible(target).queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+        x, y, w, h = (round(v * self.scale) for v in (e.x, e.y, e.width, e.height))
+        other = x + left if left is not None and not where else x + w // 2
+        return {"start": x + 6, "end": x + w - 6}.get(where, other), y + h // 2, x + w
 
     def point(self, x, y):
         # Waiting for a move to where the pointer already is would wait for ever.
@@ -179,7 +154,6 @@ class Program:
             run("xdotool", "mousemove", "--sync", str(x), str(y))
             self.pointer = (x, y)
 
-    # Actions.
     def act(self, action):
         verb, _, rest = action.partition(" ")
         if verb == "wait":
@@ -194,12 +168,10 @@ class Program:
             self.last_click = ((x, y), time.monotonic())
             time.sleep(0.15)
         elif verb == "drag":
-            x, y, box = self.centre(rest)
-            if "@" not in rest:
-                x = box.x + 4
+            x, y, right = self.centre(rest, left=4)
             self.point(x, y)
             run("xdotool", "mousedown", "1")
-            self.point(box.x + box.width - 2, y)
+            self.point(right - 2, y)
             run("xdotool", "mouseup", "1")
             self.last_click = (None, 0.0)
             time.sleep(0.15)
@@ -211,45 +183,34 @@ class Program:
                 time.sleep(0.1)
             time.sleep(0.1)
         elif verb == "clip":
-            subprocess.run(["xclip", "-selection", "clipboard"], input=rest, text=True,
-                           check=True)
+            subprocess.run(["xclip", "-selection", "clipboard"], input=rest, text=True, check=True)
         elif verb == "move":
             # The About window opens over the main window; a person drags it aside.
             run("xdotool", "windowmove", "--sync",
-                until("window", lambda: self.window("About Quellora")), "700", "0")
+                until(lambda: self.window("About Quellora")), "700", "0")
         else:
             raise Failure(f"unknown action {action!r}")
 
-    # Checks: the observed value, read again until it matches or time runs out.
     def observe(self, what):
         subject, _, argument = what.partition(" ")
         if subject == "focus":
             focused = self.focused()
-            if focused is None:
-                return "none"
+            name = "none" if focused is None else focused.name.split(": ")[0]
             about = self.windows()[-1].name == "About Quellora"
-            for short, name in NAMES.items():
-                if short.startswith("About.") == about and focused.name.split(": ")[0] == name:
-                    return short
-            return focused.name
-        if subject == "showing":
-            showing = self.accessible(argument).getState().contains(pyatspi.STATE_SHOWING)
-            return "yes" if showing else "no"
-        if subject == "checked":
-            checked = self.accessible(argument).getState().contains(pyatspi.STATE_CHECKED)
-            return "yes" if checked else "no"
+            return next((k for k, v in NAMES.items() if v == name and k.startswith("About.") == about),
+                        name)
+        if subject in ("showing", "checked"):
+            state = pyatspi.STATE_SHOWING if subject == "showing" else pyatspi.STATE_CHECKED
+            return "yes" if self.accessible(argument).getState().contains(state) else "no"
         if subject == "selection":
             text = self.accessible(argument).queryText()
-            if text.getNSelections() == 0:
-                return f"{text.caretOffset} 0"
-            start, end = text.getSelection(0)
+            start, end = text.getSelection(0) if text.getNSelections() else [text.caretOffset] * 2
             return f"{start} {end - start}"
         if subject == "clipboard":
-            return subprocess.run(["xclip", "-o", "-selection", "clipboard"],
-                                  capture_output=True, text=True).stdout
+            return run("xclip", "-o", "-selection", "clipboard", check=False)
         if subject == "client":
-            geometry = run("xdotool", "getwindowgeometry", "--shell", self.window_id)
-            size = dict(line.split("=") for line in geometry.split())
+            size = dict(v.split("=") for v in run("xdotool", "getwindowgeometry", "--shell",
+                                                  self.window_id).split())
             return f"{size['WIDTH']}x{size['HEIGHT']}"
         if subject == "about":
             return "open" if any(w.name == "About Quellora" for w in self.windows()) else "closed"
@@ -265,55 +226,43 @@ class Program:
             what, expected = check.split(" < ", 1)
             matches = lambda got: got and got != expected and expected.endswith(got)
         else:
-            what, expected = check.split(" ==", 1)
-            expected = expected[1:]
+            what, expected = check.split(" == ", 1) if " == " in check else (check[:-3], "")
             matches = lambda got: got == expected
-        got = until(what, lambda: (lambda g: (g,) if matches(g) else None)(self.observe(what)), 3)
-        if got is None:
+        if not until(lambda: matches(self.observe(what)), 3):
             raise Failure(f"{check!r}: got {self.observe(what)!r}")
-
-
-def fake_handlers(directory, log):
-    """The desktop's default browser and mail client, recording what they are handed."""
-    for name in ("xdg-open", "xdg-email"):
-        path = os.path.join(directory, name)
-        with open(path, "w", encoding="utf-8") as script:
-            script.write(f'#!/bin/sh\nprintf "%s\\n" "$*" >> "{log}"\n')
-        os.chmod(path, 0o755)
 
 
 def main():
     started = time.monotonic()
     manager = subprocess.Popen(["openbox"], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
     # The window manager is up once it has claimed the screen's window manager selection.
-    until("openbox", lambda: "_NET_SUPPORTING_WM_CHECK" in subprocess.run(
-        ["xprop", "-root"], capture_output=True, text=True).stdout)
-    ran = failed = 0
+    until(lambda: "_NET_SUPPORTING_WM_CHECK" in run("xprop", "-root", check=False))
+    failed = 0
     with tempfile.TemporaryDirectory() as scratch:
-        fake_handlers(scratch, os.path.join(scratch, "opened.log"))
-        only = os.environ.get("QUELLORA_WINDOW_CASE", "")
-        for name, scale, items in (c for c in CASES if only in c[0]):
-            log = os.path.join(scratch, "opened.log")
+        log = os.path.join(scratch, "opened.log")
+        # The desktop's browser and mail client only record what they are handed.
+        for handler in ("xdg-open", "xdg-email"):
+            with open(os.path.join(scratch, handler), "w", encoding="utf-8") as script:
+                script.write(f'#!/bin/sh\nprintf "%s\\n" "$*" >> "{log}"\n')
+            os.chmod(script.name, 0o755)
+        cases = [c for c in CASES if os.environ.get("QUELLORA_WINDOW_CASE", "") in c[0]]
+        for name, scale, items in cases:
             open(log, "w", encoding="utf-8").close()
-            program = None
-            ran += 1
             began = time.monotonic()
             try:
                 program = Program(scale, log, scratch)
-                for item in items:
-                    if " == " in item or item.endswith(" ==") or " < " in item:
-                        program.check(item)
-                    else:
-                        program.act(item)
+                try:
+                    for item in items:
+                        is_check = " == " in item or item.endswith(" ==") or " < " in item
+                        (program.check if is_check else program.act)(item)
+                finally:
+                    program.stop()
                 print(f"PASS  {name} ({time.monotonic() - began:.1f} s)")
             except (Failure, subprocess.CalledProcessError) as error:
                 failed += 1
                 print(f"FAIL  {name}: {error}")
-            finally:
-                if program is not None:
-                    program.stop()
     manager.terminate()
-    print(f"{ran - failed} passed, {failed} failed in {time.monotonic() - started:.0f} s")
+    print(f"{len(cases) - failed} passed, {failed} failed in {time.monotonic() - started:.0f} s")
     return 1 if failed else 0
 
 
