@@ -33,20 +33,6 @@ TEST(ScenarioLexer, SplitsWordsResolvesEscapesAndRefusesMalformedTexts) {
     for (const char* line : lines) EXPECT_NE(tokenize(line).error, "") << line;
 }
 
-// Failures show texts quoted as a scenario writes them: quoting and reading back is the identity
-// for every byte.
-TEST(ScenarioLexer, QuotedTextsReadBackUnchanged) {
-    std::string all;
-    for (int byte = 1; byte < 256; ++byte) all += static_cast<char>(byte);
-    for (const std::string& text : {all, std::string(), std::string("\\\"\\n"), std::string(" ")}) {
-        const scenario::Tokens result = tokenize(scenario::quote(text));
-        ASSERT_EQ(result.error, "");
-        ASSERT_EQ(result.tokens.size(), 1u);
-        EXPECT_EQ(result.tokens[0], (Token{true, text}));
-    }
-    EXPECT_EQ(scenario::quote("a\n\"b\"\\\b"), R"("a\n\"b\"\\\b")");
-}
-
 TEST(ScenarioParser, RefusesLinesOutsideTheGrammar) {
     // Each line with a part of the reason given.
     const std::pair<const char*, const char*> cases[] = {
