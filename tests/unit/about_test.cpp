@@ -16,6 +16,7 @@ TEST(About, VersionAndNoticeAreWrittenWithoutLeadingZeros) {
 TEST(About, OpensOverTheMainWindowsTopLeftCornerWhereverItWasMoved) {
     StartedForm started;
     MainForm& main = started.form;
+    EXPECT_EQ(main.Form.geometry(), (controls::Rect{5285, 3894, 4790, 3732}));  // centred
     main.Form.move(3000, 2010);
     controls::userClick(main.Command3D2);
     AboutForm& about = *main.about();

@@ -58,6 +58,10 @@ TEST(TextBox, PasteLeavesTheCaretAtTheEndAndCountsCharactersNotBytes) {
     EXPECT_EQ(f.box.selStart(), 3);
     controls::userPaste(f.box, "a\xFF");  // a stray byte becomes U+FFFD
     EXPECT_EQ(f.box.text(), "a\xEF\xBF\xBD");
+    f.box.setSelection(0, 1);
+    controls::userPasteOverSelection(f.box, "xy\r\nz");
+    controls::userDelete(f.box);
+    EXPECT_EQ(f.box.text(), "xy");
 }
 
 TEST(Window, DisabledOrHiddenControlsNeverTakeTheFocus) {

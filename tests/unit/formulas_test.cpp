@@ -31,7 +31,7 @@ struct Case {
     const char* label6;
 };
 
-// Power mask below 1 and from 1; current masks at 1 and 100; single-phase overflow of both modes;
+// Power mask below 1 and from 1; current masks at 1 and 100; overflow of both modes;
 // secondary current exactly 1, far above the limit, and beyond the double range; no impedance.
 constexpr Case kCases[] = {
     {Three, Power, 208, 10, 1, 0, 1.5F, "3,603", false, "", "", 0, "706", "666"},
@@ -42,6 +42,7 @@ constexpr Case kCases[] = {
     {Single, Power, 120, 1, 1, 120, 0, "120", false, "1.00", "1.25", 0, "0", "0"},
     {Single, Power, 60, 1, 1, 120, 3, "60", false, "0.5", "0.625", 0, "27", "25"},
     {Single, Power, 1e-300, 1e10, 1, 0, 1.5F, "99,999,999", true, "", "", 0, "1,040", "1000"},
+    {Three, Power, 208, 1e10, 1, 0, 1.5F, "2,775,722,459", true, "", "", 0, "706", "666"},
     {Three, Current, 208, 3603, 1, 0, 1.5F, "10.00", false, "", "", 0, "706", "666"},
     {Single, Current, 100, 50, 1, 0, 1.5F, "0.5", false, "", "", 0, "1,040", "1000"},
     {Single, Current, 100, 999999999999, 0.5F, 0, 1.5F, "4,999,999,949", true, "", "", 0, "1,040",
