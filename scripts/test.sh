@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Sets up what is missing, then builds and runs every test headlessly: the unit tests, the
-# scenario files and the Qt binding tests (offscreen), in the C locale and in German; the
-# real-window suite under Xvfb; then the core again under AddressSanitizer and
+# scenario files, the Qt binding tests (offscreen) and the real-window suite (under Xvfb), in the
+# C locale and in German; then the core again under AddressSanitizer and
 # UndefinedBehaviorSanitizer, the core for Windows under Wine, and the fuzzers.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -16,9 +16,6 @@ ctest --preset dev -j "$jobs"
 # Numbers read and show the same whatever the process locale: all of it again in German, where
 # "," is the decimal separator and "." groups thousands.
 LC_ALL=de_DE.UTF-8 ctest --preset dev -j "$jobs"
-
-# The real window as a person uses it: Xvfb, openbox, xdotool, the accessibility bus, xclip.
-tests/window/run.sh build/dev
 
 cmake --preset asan >/dev/null
 cmake --build --preset asan -j "$jobs"
