@@ -70,10 +70,6 @@ def run(*command, check=True):
     return subprocess.run(command, check=check, capture_output=True, text=True).stdout
 
 
-class Failure(Exception):
-    pass
-
-
 def until(probe, seconds=5.0):
     deadline = time.monotonic() + seconds
     while not (value := probe()) and time.monotonic() < deadline:
@@ -96,10 +92,10 @@ class Program:
             self.app = until(self.find_app, 10)
             self.window_id = until(lambda: self.window("^ Quellora$"), 10)
             if not (self.app and self.window_id):
-                raise Failure("the main window does not show on the accessibility bus")
+                raise AssertionError("the main window does not show on the accessibility bus")
             run("xdotool", "windowactivate", "--sync", self.window_id)
             if not until(lambda: self.focused() is not None):
-                raise Failure("the main window gets no keyboard focus")
+                raise AssertionError("the main window gets no keyboard focus")
         except BaseException:
             self.stop()
             raise
@@ -126,7 +122,7 @@ class Program:
                     found := pyatspi.findDescendant(window, lambda a: a.name == wanted or
                                                     a.name.startswith(wanted + ": "))) is not None:
                 return found
-        raise Failure(f"no control {name} on the accessibility bus")
+        raise AssertionError(f"no control {name} on the accessibility bus")
 
     def value(self, name):
         found = self.accessible(name)
@@ -189,7 +185,7 @@ class Program:
             run("xdotool", "windowmove", "--sync",
                 until(lambda: self.window("About Quellora")), "700", "0")
         else:
-            raise Failure(f"unknown action {action!r}")
+            raise AssertionError(f"unknown action {action!r}")
 
     def observe(self, what):
         subject, _, argument = what.partition(" ")
@@ -229,7 +225,7 @@ class Program:
             what, expected = check.split(" == ", 1) if " == " in check else (check[:-3], "")
             matches = lambda got: got == expected
         if not until(lambda: matches(self.observe(what)), 3):
-            raise Failure(f"{check!r}: got {self.observe(what)!r}")
+            raise AssertionError(f"{check!r}: got {self.observe(what)!r}")
 
 
 def main():
@@ -259,7 +255,7 @@ def main():
                 finally:
                     program.stop()
                 print(f"PASS  {name} ({time.monotonic() - began:.1f} s)")
-            except (Failure, subprocess.CalledProcessError) as error:
+            except (AssertionError, subprocess.CalledProcessError) as error:
                 failed += 1
                 print(f"FAIL  {name}: {error}")
     manager.terminate()
