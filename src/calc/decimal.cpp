@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstddef>
 #include <string_view>
+#include <utility>
 
 namespace calc::decimal {
 
@@ -14,16 +15,17 @@ namespace {
 // locale, as "-d.ddde+XX"; this takes that text apart.
 DecimalDigits fromScientificText(std::string_view text) {
     DecimalDigits value;
-    value.negative = text.front() == '-';
     const std::size_t mark = text.find('e');
-    std::string digits;
-    for (char c : text.substr(0, mark))
-        if (c >= '0' && c <= '9') digits += c;
+    std::string_view mantissa = text.substr(0, mark);
+    if (mantissa.front() == '-') mantissa.remove_prefix(1);
+    // "d" or "d.ddd": the digit before the point, then those after it.
+    std::string digits(mantissa.substr(0, 1));
+    if (mantissa.size() > 2) digits.append(mantissa.substr(2));
     if (digits.find_first_not_of('0') == std::string::npos) return value;  // zero of any sign
     std::string_view exponent = text.substr(mark + 1);
     if (exponent.front() == '+') exponent.remove_prefix(1);
     std::from_chars(exponent.data(), exponent.data() + exponent.size(), value.exponent);
-    value.digits = digits;
+    value.digits = std::move(digits);
     return value;
 }
 

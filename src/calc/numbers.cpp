@@ -1,5 +1,7 @@
 #include "calc/numbers.h"
 
+#include <array>
+#include <bit>
 #include <cfloat>
 #include <charconv>
 #include <cmath>
@@ -243,10 +245,31 @@ std::string generalText(float x) {
 }
 
 std::string format(double x, std::string_view mask) {
+    // The ticks show the same few figures ten times a second; the last texts are kept, so that
+    // a tick that changes nothing formats nothing. Keyed by the bits, so -0 is not 0.
+    struct Shown {
+        bool used = false;
+        std::uint64_t bits = 0;
+        std::string mask;
+        std::string text;
+    };
+    thread_local std::array<Shown, 8> shown;
+    thread_local std::size_t next = 0;
+    const auto bits = std::bit_cast<std::uint64_t>(x);
+    for (const Shown& s : shown) {
+        if (s.used && s.bits == bits && s.mask == mask) return s.text;
+    }
     x = displayable(x);
-    if (mask == "General number") return generalText(x);
-    if (mask == "Fixed") return formatWithLayout(x, layoutOf("0.00"));
-    return formatWithLayout(x, layoutOf(mask));
+    Shown& slot = shown[next++ % shown.size()];
+    if (mask == "General number") {
+        slot.text = generalText(x);
+    } else {
+        slot.text = formatWithLayout(x, layoutOf(mask == "Fixed" ? "0.00" : mask));
+    }
+    slot.used = true;
+    slot.bits = bits;
+    slot.mask = mask;
+    return slot.text;
 }
 
 std::int16_t roundToInt16(double x) {

@@ -64,7 +64,7 @@ void shortCircuitStep(MainForm& f) {
     calc::CalcState& s = f.state;
     if (const auto estimate = calc::shortCircuit(f.phase(), s.Impedance, s.SecondaryCurrent)) {
         s.ShortCircuitCurrent = estimate->estimate;
-        f.Label6.setCaption(calc::generalText(estimate->withoutMotors));
+        f.Label6.setCaption(format(estimate->withoutMotors, "General number"));
     }
     f.Fault.setCaption(format(s.ShortCircuitCurrent, "#,##0"));
 }
