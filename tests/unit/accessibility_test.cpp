@@ -4,6 +4,7 @@
 
 #include <initializer_list>
 #include <string>
+#include <vector>
 
 #include "about/aboutform.h"
 #include "unit/startedform.h"
@@ -16,7 +17,7 @@ struct WriteCounter : controls::Observer {
 };
 
 // Every control is named, with two font families only, each size a whole number of pixels at
-// 96 dpi, buttons in bold, and results aligned on their last digit.
+// 96 dpi, buttons in bold and options not, and results aligned on their last digit.
 TEST(Accessibility, EveryControlIsNamedAndLegible) {
     StartedForm c;
     controls::userClick(c.form.Command3D2);
@@ -29,6 +30,8 @@ TEST(Accessibility, EveryControlIsNamedAndLegible) {
                 << control->name();
             const bool button = control->kind() == controls::Kind::CommandButton;
             EXPECT_TRUE(font.bold || !button) << control->name();
+            const bool option = control->kind() == controls::Kind::OptionButton;
+            EXPECT_FALSE(font.bold && option) << control->name();
             if (control->kind() == controls::Kind::Timer) continue;
             // A control without a name of its own is known by its caption; a text box is not.
             const bool named = !control->accessibleName().empty() ||
@@ -46,6 +49,7 @@ TEST(Accessibility, HintAreasDescribeThemselvesWithTheNoteTheyWouldWrite) {
     for (int clicks = 0; clicks < 2; ++clicks) {
         StartedForm c;
         MainForm& f = c.form;
+        EXPECT_NE(f.Command1.accessibleDescription(), "");  // described before any event
         controls::userClick(f.Trbutton);
         if (clicks > 0) controls::userClick(f.SPh);
         c.tick();
@@ -57,6 +61,26 @@ TEST(Accessibility, HintAreasDescribeThemselvesWithTheNoteTheyWouldWrite) {
         }
         EXPECT_TRUE(
             f.Imped.accessibleDescription().ends_with("\n" + f.ImpedFrame.accessibleDescription()));
+    }
+}
+
+// Once its hint is spent, a percentage button describes the cycle its clicks step through.
+TEST(Accessibility, PercentButtonsDescribeTheirCycle) {
+    StartedForm c;
+    for (controls::CommandButton* button : {&c.form.Command1, &c.form.CommandSC}) {
+        std::vector<int> cycle;
+        do {
+            cycle.push_back(std::stoi(button->caption()));
+            controls::userClick(*button);
+        } while (cycle.size() < 10 && !button->caption().starts_with("125%"));
+        const std::string text = button->accessibleDescription();
+        std::vector<int> described;
+        for (std::size_t i = 0; (i = text.find_first_of("123456789", i)) != std::string::npos;) {
+            std::size_t digits = 0;
+            described.push_back(std::stoi(text.substr(i), &digits));
+            i += digits;
+        }
+        EXPECT_EQ(described, cycle) << button->name();
     }
 }
 

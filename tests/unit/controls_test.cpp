@@ -22,7 +22,9 @@ struct Fixture {
     Fixture() { form.show(desktop); }
 };
 
-TEST(TextBox, TypingEditsAtTheCaretWithinTheMaximumLength) {
+constexpr std::int16_t kPaste = -1;  // "95" pasted over the selection instead of a key
+
+TEST(TextBox, TypingAndPastingEditAtTheCaretWithinTheMaximumLength) {
     struct Case {
         const char* start;
         int selStart, selLength, maxLength;
@@ -31,12 +33,14 @@ TEST(TextBox, TypingEditsAtTheCaretWithinTheMaximumLength) {
         int caret;
     };
     const Case cases[] = {
-        {"208", 0, 3, 0, '1', "1", 1},      // replaces the selection
-        {"208", 1, 0, 0, '5', "2508", 2},   // inserts at the caret
-        {"0.85", 2, 2, 0, 8, "0.", 2},      // Backspace deletes the selection
-        {"0.85", 0, 0, 4, '9', "0.85", 0},  // full: refused
-        {"0.85", 2, 2, 4, '9', "0.9", 3},   // replacing keeps it within the limit
-        {"12", 5, 9, 0, '3', "123", 3},     // a selection past the end is cut
+        {"208", 0, 3, 0, '1', "1", 1},         // replaces the selection
+        {"208", 1, 0, 0, '5', "2508", 2},      // inserts at the caret
+        {"0.85", 2, 2, 0, 8, "0.", 2},         // Backspace deletes the selection
+        {"0.85", 0, 0, 4, '9', "0.85", 0},     // full: refused
+        {"0.85", 2, 2, 4, '9', "0.9", 3},      // replacing keeps it within the limit
+        {"0.85", 0, 0, 4, kPaste, "0.85", 0},  // a paste into a full field is refused
+        {"0.85", 2, 2, 4, kPaste, "0.95", 4},  // and cut to the limit
+        {"12", 5, 9, 0, '3', "123", 3},        // a selection past the end is cut
     };
     for (const Case& c : cases) {
         scenario::RecordingDesktop desktop;
@@ -45,7 +49,11 @@ TEST(TextBox, TypingEditsAtTheCaretWithinTheMaximumLength) {
         controls::TextBox box("Box", &form, {}, c.start, c.maxLength);
         form.show(desktop);
         box.setSelection(c.selStart, c.selLength);
-        controls::userType(box, c.key);
+        if (c.key == kPaste) {
+            controls::userPasteOverSelection(box, "95");
+        } else {
+            controls::userType(box, c.key);
+        }
         EXPECT_EQ(box.text(), c.text) << c.start;
         EXPECT_EQ(box.selStart(), c.caret) << c.start;
     }

@@ -1,5 +1,6 @@
 // What the independent checks read from the runner: failure lines, the summary and the exit
-// status, on what the window shows right after start-up whatever the field handlers do.
+// status, on what the window shows right after start-up whatever the field handlers do; and
+// a line outside the grammar refused with its number and reason, so that no typo passes.
 #include <gtest/gtest.h>
 
 #include <sstream>
@@ -47,8 +48,13 @@ TEST(ScenarioRunner, ReportsEachFailureInTheGrammarsWords) {
          "f.scn:1: expected var Voltage 208.0000000001 got 208\n"
          "f.scn:2: expected var Impedance 1.5000001 got 1.5\n",
          1},
-        // A faulty file is not run at all (its last line would fail).
+        // A faulty file is not run at all (its last line would fail), and every fault is named.
         {"tick\nexpect Vx.text \"1\"\nexpect beeps 5", "f.scn:2: unknown control Vx\n", 2},
+        {"tock\nexpect V.txt \"1\"\ntype V 48\nexpect timers on maybe\nx \"open",
+         "f.scn:1: unknown command \"tock\"\nf.scn:2: unknown property \"txt\"\n"
+         "f.scn:3: the text to type is written in double quotes, not as 48\n"
+         "f.scn:4: expected on or off, not maybe\nf.scn:5: text without its closing quote\n",
+         2},
         {"click Timer1", "f.scn:1: click does not apply to Timer1, a timer\n", 2},
     };
     for (const Case& c : cases) {
