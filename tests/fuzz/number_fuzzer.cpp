@@ -1,6 +1,7 @@
 // Holds number reading (any text) and every mask and general text (any double or single) against
-// a reference apart from the number library: its own scanner with std::from_chars, std::to_chars
-// digits rounded again as strings. Every text written is read back, as change handlers do.
+// a reference apart from the number library: its own scanner with the C library's strtod, and
+// std::to_chars digits rounded again as strings. Every text written is read back, as change
+// handlers do.
 #include <algorithm>
 #include <bit>
 #include <cfloat>
@@ -13,6 +14,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <type_traits>
 
 #include "calc/numbers.h"
 
@@ -28,7 +30,7 @@ bool digitAt(std::string_view s, std::size_t i) {
     return i < s.size() && s[i] >= '0' && s[i] <= '9';
 }
 
-// The longest number at the start of s as text for from_chars, the sign apart; "," only between
+// The longest number at the start of s as text for strtod, the sign apart; "," only between
 // two digits when `thousands`, and the exponent only when complete.
 struct Scanned {
     bool negative = false;
@@ -65,32 +67,13 @@ std::optional<Scanned> scan(std::string_view s, bool thousands) {
     return r;
 }
 
-// The power of ten of the first non-zero digit, saturating; only its sign is used.
-long long leadingPower(const std::string& plain) {
-    const std::size_t mark = std::min(plain.find('e'), plain.size());
-    const std::size_t point = std::min(plain.find('.'), mark);
-    const std::size_t first = plain.find_first_of("123456789");
-    if (first >= mark) return 0;
-    long long exponent = 0;
-    for (std::size_t i = mark + 1; i < plain.size(); ++i)
-        if (digitAt(plain, i)) exponent = std::min(exponent * 10 + (plain[i] - '0'), 1LL << 40);
-    if (plain.find("e-") != std::string::npos) exponent = -exponent;
-    const long long lead = first < point
-                               ? static_cast<long long>(point - first) - 1
-                               : static_cast<long long>(point) - static_cast<long long>(first);
-    return lead + exponent;
-}
-
-// The nearest Float, ties to even (an underflow gives 0); none beyond its range.
+// The nearest Float, ties to even (an underflow gives 0), as the C library reads it: a second
+// reading apart from from_chars. The fuzzer never leaves the C locale. None beyond the range.
 template <typename Float>
 std::optional<Float> nearest(const Scanned& n) {
-    Float value = 0;
-    const std::string& p = n.plain;
-    if (std::from_chars(p.data(), p.data() + p.size(), value).ec ==
-        std::errc::result_out_of_range) {
-        if (leadingPower(p) > 0) return std::nullopt;
-        value = 0;
-    }
+    const Float value = std::is_same_v<Float, float> ? std::strtof(n.plain.c_str(), nullptr)
+                                                     : std::strtod(n.plain.c_str(), nullptr);
+    if (std::isinf(value)) return std::nullopt;
     return n.negative ? -value : value;
 }
 

@@ -5,12 +5,9 @@
 
 #include <sstream>
 #include <string>
-#include <utility>
 #include <vector>
 
-#include "scenario/parser.h"
 #include "scenario/runner.h"
-#include "scenario/session.h"
 
 namespace {
 
@@ -67,24 +64,6 @@ TEST(ScenarioRunner, ReportsEachFailureInTheGrammarsWords) {
                   c.report + std::string(passed ? "2 passed, 0 failed\n" : "1 passed, 1 failed\n"))
             << c.script;
         EXPECT_EQ(status, c.status) << c.script;
-    }
-}
-
-// Boxes match oldest first, one per expectation even when it disagrees, so none shifts the rest.
-TEST(ScenarioSession, MatchesMessagesOldestFirst) {
-    scenario::Session session;
-    session.desktop().messageBox("one", "Quellora", controls::MessageStyle::Exclamation);
-    session.desktop().messageBox("two", "Out of range", controls::MessageStyle::Information);
-    const std::pair<const char*, const char*> steps[] = {
-        {"expect no-message", "message \"one\" \"Quellora\" 48 and 1 more"},
-        {"expect message \"one\" \"Quellora\" 64", "\"one\" \"Quellora\" 48"},
-        {"expect message \"two\" \"Out of range\" 64", ""},
-        {"expect message \"two\" \"Out of range\" 64", "no message"},
-    };
-    for (const auto& [line, got] : steps) {
-        const scenario::LineResult parsed = scenario::parseLine(line, 1);
-        ASSERT_TRUE(parsed.isCommand) << line;
-        EXPECT_EQ(session.run(parsed.command), got) << line;
     }
 }
 
