@@ -207,7 +207,7 @@ class CommandButton : public Control {
     CommandButton(std::string name, Control* container, Rect geometry, std::string caption);
     // The button the Escape key presses, wherever the focus is in its window.
     bool cancel() const { return cancel_; }
-    void setCancel(bool cancel) { cancel_ = cancel; }
+    void setCancel(bool cancel) { designed(cancel_, cancel); }
 
   private:
     bool cancel_ = false;
