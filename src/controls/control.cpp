@@ -6,13 +6,15 @@
 
 namespace controls {
 
-Control::Control(Kind kind, std::string name, Control* container, Rect geometry)
+Control::Control(Kind kind, std::string name, Control* container, Rect geometry,
+                 std::string caption)
     : kind_(kind), name_(std::move(name)), container_(container), geometry_(geometry) {
     // A window registers with itself once it is fully built (see Window's constructor).
     if (container != nullptr && container->window() != nullptr) {
         window_ = container->window();
         window_->registerControl(this);
     }
+    setCaption(std::move(caption));
 }
 
 bool Control::reachable() const {
@@ -55,25 +57,17 @@ void Control::setSystemColors(SystemColor fore, SystemColor back) {
 }
 
 Label::Label(std::string name, Control* container, Rect geometry, std::string caption)
-    : Control(Kind::Label, std::move(name), container, geometry) {
-    setCaption(std::move(caption));
-}
+    : Control(Kind::Label, std::move(name), container, geometry, std::move(caption)) {}
 
 Frame::Frame(std::string name, Control* container, Rect geometry, std::string caption)
-    : Control(Kind::Frame, std::move(name), container, geometry) {
-    setCaption(std::move(caption));
-}
+    : Control(Kind::Frame, std::move(name), container, geometry, std::move(caption)) {}
 
 CommandButton::CommandButton(std::string name, Control* container, Rect geometry,
                              std::string caption)
-    : Control(Kind::CommandButton, std::move(name), container, geometry) {
-    setCaption(std::move(caption));
-}
+    : Control(Kind::CommandButton, std::move(name), container, geometry, std::move(caption)) {}
 
 OptionButton::OptionButton(std::string name, Control* container, Rect geometry, std::string caption)
-    : Control(Kind::OptionButton, std::move(name), container, geometry) {
-    setCaption(std::move(caption));
-}
+    : Control(Kind::OptionButton, std::move(name), container, geometry, std::move(caption)) {}
 
 void OptionButton::setValue(bool value) {
     if (value && window() != nullptr) {

@@ -1,10 +1,8 @@
-// The toolkit-free model of the controls. Handlers read and write these objects only; a
-// toolkit binding mirrors them on screen through the window's observer and feeds user input
-// back through userinput.h. Every setter is change-only: writing the value a property already
-// has notifies nobody, so an idle recalculation repaints nothing. A setter either notifies the
-// observer or belongs to the design (tab order, font, alignment, colours of the theme, word
-// wrap, live notes, arrow names): those may only be called before the window is shown, since
-// no binding would repaint them, and throw std::logic_error afterwards.
+// The toolkit-free model of the controls. Handlers touch only these objects; a binding mirrors
+// them through the window's observer and feeds input back through userinput.h. A setter either
+// notifies a change, and only a change, so that an idle recalculation repaints nothing, or
+// belongs to the design and throws std::logic_error once the window is shown, since no binding
+// would repaint it.
 #pragma once
 
 #include <cstdint>
@@ -78,7 +76,8 @@ class Observer {
 class Control {
   public:
     // A control registers itself with the window that (directly or through frames) holds it.
-    Control(Kind kind, std::string name, Control* container, Rect geometry);
+    Control(Kind kind, std::string name, Control* container, Rect geometry,
+            std::string caption = {});
     virtual ~Control() = default;
     Control(const Control&) = delete;
     Control& operator=(const Control&) = delete;
@@ -99,8 +98,7 @@ class Control {
     void setTabStop(bool tabStop) { notified(tabStop_, tabStop, Property::TabStop); }
     int tabIndex() const { return tabIndex_; }
     void setTabIndex(int index) { designed(tabIndex_, index); }
-    // Enabled and visible, and so is every container up to the window: only then does a
-    // person's action or a focus move reach it.
+    // Enabled and visible up to the window: only then do a person's actions and the focus reach it.
     bool reachable() const;
 
     Rgb foreColor() const { return foreColor_; }
@@ -120,9 +118,7 @@ class Control {
         notified(caption_, std::move(caption), Property::Caption);
     }
 
-    // What a screen reader says of the control, written for the person using it: a name
-    // ("System voltage, volts") and, where it helps, a longer description. An empty name
-    // leaves the control named by its caption.
+    // What a screen reader says; an empty name leaves the control named by its caption.
     const std::string& accessibleName() const { return accessibleName_; }
     void setAccessibleName(std::string name) {
         notified(accessibleName_, std::move(name), Property::AccessibleName);
@@ -137,14 +133,12 @@ class Control {
 
   protected:
     void notify(Property property);
-    // The design-time setters' body: refused once the window is shown.
-    void beforeShown() const;
+    void beforeShown() const;  // throws once the window is shown
     template <class T>
     void designed(T& property, T value) {
         beforeShown();
         property = std::move(value);
     }
-    // The run-time setters' body: a change, and only a change, is notified.
     template <class T>
     void notified(T& property, T value, Property which) {
         if (property == value) return;
@@ -178,15 +172,13 @@ class Label : public Control {
     Label(std::string name, Control* container, Rect geometry, std::string caption);
     bool wordWrap() const { return wordWrap_; }
     void setWordWrap(bool wrap) { designed(wordWrap_, wrap); }
-    // A note whose new captions a screen reader should hear without being asked; fixed before
-    // the window is shown.
+    // A note whose new captions a screen reader speaks without being asked.
     bool live() const { return live_; }
     void setLive(bool live) { designed(live_, live); }
-    // A result a person may select and copy; fixed before the window is shown.
+    // A result a person may select and copy.
     bool selectable() const { return selectable_; }
     void setSelectable(bool selectable) { designed(selectable_, selectable); }
-    // An address a person reaches with the Tab key and opens from the keyboard as with a click;
-    // it holds the focus like a button. Fixed before the window is shown.
+    // An address that takes the focus like a button and opens from the keyboard as on a click.
     bool link() const { return link_; }
     void setLink(bool link) { designed(link_, link); }
 
@@ -218,7 +210,6 @@ class OptionButton : public Control {
   public:
     OptionButton(std::string name, Control* container, Rect geometry, std::string caption);
     bool value() const { return value_; }
-    // Selecting one option clears the others of its container.
     void setValue(bool value);
 
   private:
@@ -232,8 +223,7 @@ class SpinButton : public Control {
     std::function<void()> onSpinUp;
     std::function<void()> onSpinDown;
 
-    // The accessible names of the two arrows ("Step system voltage up"); fixed before the
-    // window is shown.
+    // The accessible names of the two arrows ("Step system voltage up").
     const std::string& upName() const { return upName_; }
     const std::string& downName() const { return downName_; }
     void setArrowNames(std::string up, std::string down);

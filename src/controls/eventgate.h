@@ -11,12 +11,11 @@ namespace controls {
 class EventGate {
   public:
     bool busy() const { return depth_ > 0; }
-    // Events in progress, nested ones included.
-    int depth() const { return depth_; }
+    int depth() const { return depth_; }  // nested events included
     bool ended() const { return ended_; }
     void end() { ended_ = true; }
 
-    // Runs one event from outside the model; returns false if it was refused.
+    // Returns false if the event was refused.
     template <class F>
     bool run(F&& handler) {
         if (ended_) return false;

@@ -16,27 +16,24 @@ class TextBox : public Control {
     TextBox(std::string name, Control* container, Rect geometry, std::string text, int maxLength);
 
     const std::string& text() const { return text_; }
-    // A program write: no length limit applies, and a different text raises the change event.
-    void setText(std::string text);
-    int length() const;  // in characters
+    void setText(std::string text);  // a program write: no length limit
+    int length() const;              // in characters
 
     // 0 means no limit; only typed characters are held to it.
     int maxLength() const { return maxLength_; }
 
     int selStart() const { return selStart_; }
     int selLength() const { return selLength_; }
-    // The caret moves to start (cut at the end of the text) and the selection is dropped.
-    void setSelStart(int start);
+    void setSelStart(int start);  // drops the selection
     void setSelection(int start, int length);
     void selectAll() { setSelection(0, length()); }
 
-    // User edits; each returns whether the text changed (the change event has then run).
+    // User edits; each returns whether the text changed (and the change event ran).
     bool insertTyped(std::string_view characters);  // replaces the selection, within maxLength
     bool backspace();
     bool deleteForward();
     bool paste(std::string_view text);  // replaces everything, no length limit
-    // A paste from the clipboard: its first line replaces the selection, cut to the room the
-    // maximum length leaves, and the caret follows it.
+    // The clipboard's first line replaces the selection, cut to the room maxLength leaves.
     bool pasteOverSelection(std::string_view text);
 
     std::function<void()> onChange;
@@ -45,7 +42,6 @@ class TextBox : public Control {
     std::function<void(std::int16_t& keyCode, std::int16_t shift)> onKeyDown;
 
   private:
-    // Replaces the text and places the caret, then raises the change event if it differs.
     bool edit(std::string text, int caret);
 
     std::string text_;

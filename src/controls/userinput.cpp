@@ -7,9 +7,14 @@ bool acceptsInput(const Control& control) {
     return control.reachable() && control.window() != nullptr;
 }
 
-// Focus as a click gives it, inside an event already admitted by the gate.
-void focusFromUser(Control& control) {
-    control.window()->setFocus(control);
+// A key or a paste first focuses its box as a click would, and edits only if the focus stayed.
+template <class Edit>
+bool inFocusedBox(TextBox& box, Edit&& edit) {
+    if (!acceptsInput(box)) return false;
+    return box.window()->gate().run([&] {
+        box.window()->setFocus(box);
+        if (box.window()->focused() == &box) edit();
+    });
 }
 
 }  // namespace
@@ -38,15 +43,12 @@ bool accepts(const Control& control, Action action) {
 
 bool userFocus(Control& control) {
     if (!acceptsInput(control)) return false;
-    return control.window()->gate().run([&] { focusFromUser(control); });
+    return control.window()->gate().run([&] { control.window()->setFocus(control); });
 }
 
 bool userType(TextBox& box, std::int16_t keyAscii) {
-    if (!acceptsInput(box)) return false;
-    Window& window = *box.window();
-    return window.gate().run([&] {
-        focusFromUser(box);
-        if (window.focused() != &box) return;
+    return inFocusedBox(box, [&] {
+        Window& window = *box.window();
         std::int16_t code = keyAscii;
         if (window.onKeyPress) window.onKeyPress(code);
         if (code == 0 || window.gate().ended()) return;
@@ -67,20 +69,13 @@ bool userKeyPress(Window& window, std::int16_t keyAscii) {
 }
 
 bool userDelete(TextBox& box) {
-    if (!acceptsInput(box)) return false;
-    return box.window()->gate().run([&] {
-        focusFromUser(box);
-        if (box.window()->focused() == &box) box.deleteForward();
-    });
+    return inFocusedBox(box, [&] { box.deleteForward(); });
 }
 
 bool userKeyDown(TextBox& box, std::int16_t keyCode) {
-    if (!acceptsInput(box)) return false;
-    return box.window()->gate().run([&] {
-        focusFromUser(box);
-        if (box.window()->focused() != &box || !box.onKeyDown) return;
+    return inFocusedBox(box, [&] {
         std::int16_t code = keyCode;
-        box.onKeyDown(code, 0);
+        if (box.onKeyDown) box.onKeyDown(code, 0);
     });
 }
 
@@ -90,11 +85,7 @@ bool userPaste(TextBox& box, std::string_view text) {
 }
 
 bool userPasteOverSelection(TextBox& box, std::string_view text) {
-    if (!acceptsInput(box)) return false;
-    return box.window()->gate().run([&] {
-        focusFromUser(box);
-        if (box.window()->focused() == &box) box.pasteOverSelection(text);
-    });
+    return inFocusedBox(box, [&] { box.pasteOverSelection(text); });
 }
 
 bool userSelect(TextBox& box, int start, int length) {

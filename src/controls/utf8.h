@@ -9,9 +9,8 @@ namespace controls::utf8 {
 
 // Replaces every byte that is not part of a well-formed sequence with U+FFFD.
 std::string sanitize(std::string_view text);
-// Characters of well-formed UTF-8 text.
-int length(std::string_view text);
-// Byte offset of the character at index (cut at the end of the text).
+int length(std::string_view text);  // of well-formed text
+// Of the character at index, or the end of the text.
 std::size_t offset(std::string_view text, int index);
 
 }  // namespace controls::utf8

@@ -8,9 +8,8 @@
 namespace controls {
 
 Window::Window(std::string name, std::string caption, Rect geometry, EventGate& gate)
-    : Control(Kind::Window, std::move(name), nullptr, geometry), gate_(gate) {
+    : Control(Kind::Window, std::move(name), nullptr, geometry, std::move(caption)), gate_(gate) {
     attachWindow(this);
-    setCaption(std::move(caption));
 }
 
 Control* Window::find(std::string_view name) const {

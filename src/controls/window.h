@@ -1,5 +1,4 @@
-// A top-level window of the model: its controls, its focus, its key preview and its outer
-// size and position in twips.
+// A top-level window of the model: its controls, its focus and its key preview.
 #pragma once
 
 #include <cstdint>
@@ -20,11 +19,9 @@ class Window : public Control {
 
     EventGate& gate() const { return gate_; }
 
-    // All controls held by the window, in the order they were created.
-    const std::vector<Control*>& controls() const { return controls_; }
+    const std::vector<Control*>& controls() const { return controls_; }  // in creation order
     Control* find(std::string_view name) const;
-    // The controls that take focus, in tab order.
-    std::vector<Control*> tabOrder() const;
+    std::vector<Control*> tabOrder() const;  // the controls that take the focus
 
     // Outer size and position in twips; the mode of the main window is its width.
     int width() const { return geometry().width; }
@@ -39,17 +36,16 @@ class Window : public Control {
     void unload(Desktop& desktop);
 
     Control* focused() const { return focused_; }
-    // Moves the focus as a program or a person would: the lost-focus handler of the control
-    // that had it runs first, then the got-focus handler of the new one. Nothing happens when
-    // the control already has the focus or cannot take it (disabled or hidden).
+    // The lost-focus handler of the holder runs first, then the got-focus handler of the new
+    // one; nothing happens when the control already has the focus or cannot take it.
     void setFocus(Control& control);
-    // Drops the focus without events (its holder was disabled or hidden).
+    // Without events: its holder was disabled or hidden.
     void dropFocus(Control& control);
 
     void setObserver(Observer* observer) { observer_ = observer; }
     Observer* observer() const { return observer_; }
 
-    // The key preview: sees every typed character first and may set it to 0 to discard it.
+    // The key preview sees every typed character first and may set it to 0 to discard it.
     std::function<void(std::int16_t& keyAscii)> onKeyPress;
 
   private:
