@@ -28,8 +28,7 @@ constexpr int kOuterHeight = 4485 + (23 + 4) * 15;
 
 constexpr const char* kFilledAtLoad = "See code for text";
 
-// The addresses live only in the captions of the two address labels; the clicks read them there.
-// The mail address is short enough to show whole in its label at Arial 9.75 pt.
+// The clicks read the addresses back from the labels' captions.
 constexpr const char* kWebsite = "https://www.example.com/quellora";
 constexpr const char* kMailAddress = "qa@example.com";
 
@@ -65,8 +64,7 @@ void AboutForm::applyLayout() {
     const Font linkFont{"Arial", 9.75, false, true};
     const Font smallFont{"Arial", 8.25, false, false};
 
-    // The two long texts keep their design height here; they wrap within their width and a
-    // binding grows them downwards to fit.
+    // The long texts wrap; a binding grows them downwards from their design height to fit.
     for (controls::Label* text : {&Label1, &Label3}) {
         text->setFont(textFont);
         text->setWordWrap(true);
@@ -84,15 +82,13 @@ void AboutForm::applyLayout() {
     }
     Command3.setFont(Font{"MS Sans Serif", 8.25, true, false});
 
-    // For screen readers: the two links say what they are; the texts are named by themselves.
     LabelWeb.setAccessibleName("Website");
     LabelWeb.setAccessibleDescription("Click to open it in the web browser.");
     LabelMail.setAccessibleName("E-mail address");
     LabelMail.setAccessibleDescription("Click to write to it.");
     Command3.setAccessibleDescription("Closes this window.");
 
-    // As in any dialog: Escape closes it like OK, and the two addresses follow OK in the Tab
-    // order and open from the keyboard.
+    // As in any dialog, Escape closes it like OK; the addresses follow OK in the Tab order.
     Command3.setCancel(true);
     Command3.setTabIndex(0);
     LabelWeb.setTabIndex(1);

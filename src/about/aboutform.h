@@ -1,6 +1,5 @@
-// The About window: what the program is for, a disclaimer, the version and two links. It is
-// created when shown and freed after it has been unloaded. It knows the main window only as a
-// window: where to open, and where to send the user back when it closes.
+// The About window, created when shown and freed once unloaded. It knows the main window only
+// as the place to open at and to hand the user back to when it closes.
 #pragma once
 
 #include <string>
@@ -13,17 +12,14 @@
 
 class AboutForm {
   public:
-    // mainWindow: its top-left corner is where the About window opens.
     AboutForm(controls::Desktop& desktop, controls::EventGate& gate, controls::Window& mainWindow);
     AboutForm(const AboutForm&) = delete;
     AboutForm& operator=(const AboutForm&) = delete;
 
     void Form_Load();
-    // Shows the window, or brings it to the front when it is already shown.
-    void show();
+    void show();  // or brings it to the front
     bool unloaded() const { return unloaded_; }
-    // Closes the window for good, without handing the user back to the main window.
-    void unload();
+    void unload();  // for good, without handing the user back
 
     // The version numbers as the build gives them, each written without leading zeros:
     // "25", "01", "0007" read "Version: 25.1.7".
