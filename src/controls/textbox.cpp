@@ -30,10 +30,6 @@ bool TextBox::edit(std::string text, int caret) {
     return true;
 }
 
-void TextBox::setSelStart(int start) {
-    setSelection(start, 0);
-}
-
 void TextBox::setSelection(int start, int length) {
     const int size = this->length();
     const int newStart = std::clamp(start, 0, size);
@@ -44,31 +40,27 @@ void TextBox::setSelection(int start, int length) {
     notify(Property::Selection);
 }
 
+std::string TextBox::spliced(int from, int to, std::string_view with) const {
+    std::string next = text_.substr(0, utf8::offset(text_, from));
+    return next.append(with).append(text_.substr(utf8::offset(text_, to)));
+}
+
 bool TextBox::insertTyped(std::string_view characters) {
     const std::string typed = utf8::sanitize(characters);
     const int typedLength = utf8::length(typed);
     if (maxLength_ > 0 && length() - selLength_ + typedLength > maxLength_) return false;
-    const std::size_t from = utf8::offset(text_, selStart_);
-    const std::size_t to = utf8::offset(text_, selStart_ + selLength_);
-    std::string next = text_.substr(0, from) + typed + text_.substr(to);
-    return edit(std::move(next), selStart_ + typedLength);
+    return edit(spliced(selStart_, selStart_ + selLength_, typed), selStart_ + typedLength);
 }
 
 bool TextBox::backspace() {
     if (selLength_ == 0 && selStart_ == 0) return false;
     const int from = selLength_ > 0 ? selStart_ : selStart_ - 1;
-    const int to = selStart_ + selLength_;
-    std::string next =
-        text_.substr(0, utf8::offset(text_, from)) + text_.substr(utf8::offset(text_, to));
-    return edit(std::move(next), from);
+    return edit(spliced(from, selStart_ + selLength_, ""), from);
 }
 
 bool TextBox::deleteForward() {
     if (selLength_ == 0 && selStart_ >= length()) return false;
-    const int to = selStart_ + std::max(selLength_, 1);
-    std::string next =
-        text_.substr(0, utf8::offset(text_, selStart_)) + text_.substr(utf8::offset(text_, to));
-    return edit(std::move(next), selStart_);
+    return edit(spliced(selStart_, selStart_ + std::max(selLength_, 1), ""), selStart_);
 }
 
 bool TextBox::paste(std::string_view text) {
@@ -85,9 +77,7 @@ bool TextBox::pasteOverSelection(std::string_view text) {
         clipLength = std::clamp(maxLength_ - (length() - selLength_), 0, clipLength);
         clip.resize(utf8::offset(clip, clipLength));
     }
-    const std::size_t from = utf8::offset(text_, selStart_);
-    const std::size_t to = utf8::offset(text_, selStart_ + selLength_);
-    return edit(text_.substr(0, from) + clip + text_.substr(to), selStart_ + clipLength);
+    return edit(spliced(selStart_, selStart_ + selLength_, clip), selStart_ + clipLength);
 }
 
 }  // namespace controls

@@ -24,7 +24,7 @@ class TextBox : public Control {
 
     int selStart() const { return selStart_; }
     int selLength() const { return selLength_; }
-    void setSelStart(int start);  // drops the selection
+    void setSelStart(int start) { setSelection(start, 0); }
     void setSelection(int start, int length);
     void selectAll() { setSelection(0, length()); }
 
@@ -43,6 +43,8 @@ class TextBox : public Control {
 
   private:
     bool edit(std::string text, int caret);
+    // The text with the characters from `from` up to `to` replaced by `with`.
+    std::string spliced(int from, int to, std::string_view with) const;
 
     std::string text_;
     int maxLength_;

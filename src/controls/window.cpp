@@ -31,18 +31,6 @@ std::vector<Control*> Window::tabOrder() const {
     return order;
 }
 
-void Window::setWidth(int width) {
-    setGeometry(Rect{geometry().left, geometry().top, width, height()});
-}
-
-void Window::setHeight(int height) {
-    setGeometry(Rect{geometry().left, geometry().top, width(), height});
-}
-
-void Window::move(int left, int top) {
-    setGeometry(Rect{left, top, width(), height()});
-}
-
 void Window::show(Desktop& desktop) {
     setShown(true);
     desktop.showWindow(*this);

@@ -26,9 +26,9 @@ class Window : public Control {
     // Outer size and position in twips; the mode of the main window is its width.
     int width() const { return geometry().width; }
     int height() const { return geometry().height; }
-    void setWidth(int width);
-    void setHeight(int height);
-    void move(int left, int top);
+    void setWidth(int width) { setGeometry({geometry().left, geometry().top, width, height()}); }
+    void setHeight(int height) { setGeometry({geometry().left, geometry().top, width(), height}); }
+    void move(int left, int top) { setGeometry({left, top, width(), height()}); }
 
     bool shown() const { return shown_; }
     // The model and the desktop learn of a showing or an unloading together.
