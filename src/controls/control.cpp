@@ -9,7 +9,7 @@ namespace controls {
 Control::Control(Kind kind, std::string name, Control* container, Rect geometry,
                  std::string caption)
     : kind_(kind), name_(std::move(name)), container_(container), geometry_(geometry) {
-    // A window registers with itself once it is fully built (see Window's constructor).
+    // A window registers with itself (see Window's constructor).
     if (container != nullptr && container->window() != nullptr) {
         window_ = container->window();
         window_->registerControl(this);

@@ -1,8 +1,6 @@
-// The toolkit-free model of the controls. Handlers touch only these objects; a binding mirrors
-// them through the window's observer and feeds input back through userinput.h. A setter either
-// notifies a change, and only a change, so that an idle recalculation repaints nothing, or
-// belongs to the design and throws std::logic_error once the window is shown, since no binding
-// would repaint it.
+// The toolkit-free model of the controls, which a binding mirrors through the window's observer.
+// A setter either notifies a change, and only a change, so that an idle recalculation repaints
+// nothing, or belongs to the design and throws once the window is shown: no binding repaints it.
 #pragma once
 
 #include <cstdint>
@@ -45,10 +43,10 @@ enum class Kind { Window, Frame, Label, TextBox, CommandButton, OptionButton, Sp
 
 enum class Align { Left, Center, Right };
 
-// Colours that follow the desktop's theme rather than a fixed value.
+// Colours of the desktop's theme.
 enum class SystemColor { None, WindowText, Window, Highlight, Menu };
 
-// What changed, so that a binding rewrites only that property of its widget.
+// What changed, so that a binding rewrites only that.
 enum class Property {
     Text,
     Caption,
@@ -75,7 +73,7 @@ class Observer {
 
 class Control {
   public:
-    // A control registers itself with the window that (directly or through frames) holds it.
+    // Registers with the window that holds it, directly or through frames.
     Control(Kind kind, std::string name, Control* container, Rect geometry,
             std::string caption = {});
     virtual ~Control() = default;
@@ -112,7 +110,7 @@ class Control {
     Align alignment() const { return alignment_; }
     void setAlignment(Align alignment) { designed(alignment_, alignment); }
 
-    // Captions of labels, buttons, frames, options and windows share one property.
+    // Shared by labels, buttons, frames, options and windows.
     const std::string& caption() const { return caption_; }
     void setCaption(std::string caption) {
         notified(caption_, std::move(caption), Property::Caption);
@@ -175,7 +173,6 @@ class Label : public Control {
     // A note whose new captions a screen reader speaks without being asked.
     bool live() const { return live_; }
     void setLive(bool live) { designed(live_, live); }
-    // A result a person may select and copy.
     bool selectable() const { return selectable_; }
     void setSelectable(bool selectable) { designed(selectable_, selectable); }
     // An address that takes the focus like a button and opens from the keyboard as on a click.
@@ -205,7 +202,7 @@ class CommandButton : public Control {
     bool cancel_ = false;
 };
 
-// An option mark with a caption; the options of one container exclude each other.
+// The options of one container exclude each other.
 class OptionButton : public Control {
   public:
     OptionButton(std::string name, Control* container, Rect geometry, std::string caption);

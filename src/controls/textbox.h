@@ -17,7 +17,7 @@ class TextBox : public Control {
 
     const std::string& text() const { return text_; }
     void setText(std::string text);  // a program write: no length limit
-    int length() const;              // in characters
+    int length() const;
 
     // 0 means no limit; only typed characters are held to it.
     int maxLength() const { return maxLength_; }
@@ -29,7 +29,7 @@ class TextBox : public Control {
     void selectAll() { setSelection(0, length()); }
 
     // User edits; each returns whether the text changed (and the change event ran).
-    bool insertTyped(std::string_view characters);  // replaces the selection, within maxLength
+    bool insertTyped(std::string_view characters);  // replaces the selection
     bool backspace();
     bool deleteForward();
     bool paste(std::string_view text);  // replaces everything, no length limit
@@ -43,7 +43,6 @@ class TextBox : public Control {
 
   private:
     bool edit(std::string text, int caret);
-    // The text with the characters from `from` up to `to` replaced by `with`.
     std::string spliced(int from, int to, std::string_view with) const;
 
     std::string text_;

@@ -7,7 +7,7 @@ bool acceptsInput(const Control& control) {
     return control.reachable() && control.window() != nullptr;
 }
 
-// A key or a paste first focuses its box as a click would, and edits only if the focus stayed.
+// A key or paste focuses its box as a click would, and edits only if the focus stays there.
 template <class Edit>
 bool inFocusedBox(TextBox& box, Edit&& edit) {
     if (!acceptsInput(box)) return false;

@@ -31,7 +31,7 @@ class Window : public Control {
     void move(int left, int top) { setGeometry({left, top, width(), height()}); }
 
     bool shown() const { return shown_; }
-    // The model and the desktop learn of a showing or an unloading together.
+    // The model and the desktop learn of it together.
     void show(Desktop& desktop);
     void unload(Desktop& desktop);
 
