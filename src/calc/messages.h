@@ -1,5 +1,4 @@
-// The texts of the calculator's message boxes, shared by the handlers that raise them and by
-// the checks that every box shown is one of them.
+// The message boxes' texts, shared by the handlers and the checks that every box is one of them.
 #pragma once
 
 #include <string_view>

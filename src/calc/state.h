@@ -29,27 +29,26 @@ struct CalcState {
 
 using VariableRef = std::variant<std::monostate, double*, float*, std::int16_t*>;
 
-// Looks a field up by its name, for scenario expectations and invariant checks.
 VariableRef findVariable(CalcState& state, std::string_view name);
 
-// Calls visit(name, ref) for every field in declared order.
+// Calls visit(name, pointer) for every field in declared order.
 template <class Visit>
 void forEachVariable(CalcState& s, Visit&& visit) {
-    visit("Power", VariableRef(&s.Power));
-    visit("Current", VariableRef(&s.Current));
-    visit("PercentCurrent", VariableRef(&s.PercentCurrent));
-    visit("SecondaryCurrent", VariableRef(&s.SecondaryCurrent));
-    visit("PercentSecondaryCurrent", VariableRef(&s.PercentSecondaryCurrent));
-    visit("Voltage", VariableRef(&s.Voltage));
-    visit("SecondaryVoltage", VariableRef(&s.SecondaryVoltage));
-    visit("ShortCircuitCurrent", VariableRef(&s.ShortCircuitCurrent));
-    visit("SecondaryPercent", VariableRef(&s.SecondaryPercent));
-    visit("CurrentPercent", VariableRef(&s.CurrentPercent));
-    visit("PercentClicked", VariableRef(&s.PercentClicked));
-    visit("SecondaryOverflow", VariableRef(&s.SecondaryOverflow));
-    visit("SpinDecimals", VariableRef(&s.SpinDecimals));
-    visit("PowerFactor", VariableRef(&s.PowerFactor));
-    visit("Impedance", VariableRef(&s.Impedance));
+    visit("Power", &s.Power);
+    visit("Current", &s.Current);
+    visit("PercentCurrent", &s.PercentCurrent);
+    visit("SecondaryCurrent", &s.SecondaryCurrent);
+    visit("PercentSecondaryCurrent", &s.PercentSecondaryCurrent);
+    visit("Voltage", &s.Voltage);
+    visit("SecondaryVoltage", &s.SecondaryVoltage);
+    visit("ShortCircuitCurrent", &s.ShortCircuitCurrent);
+    visit("SecondaryPercent", &s.SecondaryPercent);
+    visit("CurrentPercent", &s.CurrentPercent);
+    visit("PercentClicked", &s.PercentClicked);
+    visit("SecondaryOverflow", &s.SecondaryOverflow);
+    visit("SpinDecimals", &s.SpinDecimals);
+    visit("PowerFactor", &s.PowerFactor);
+    visit("Impedance", &s.Impedance);
 }
 
 }  // namespace calc
