@@ -2,7 +2,6 @@
 
 using controls::Align;
 using controls::Font;
-using controls::Rect;
 using controls::SystemColor;
 
 #if !defined(QUELLORA_VERSION_MAJOR) || !defined(QUELLORA_VERSION_MINOR) || \
@@ -28,10 +27,6 @@ constexpr int kOuterHeight = 4485 + (23 + 4) * 15;
 
 constexpr const char* kFilledAtLoad = "See code for text";
 
-// The clicks read the addresses back from the labels' captions.
-constexpr const char* kWebsite = "https://www.example.com/quellora";
-constexpr const char* kMailAddress = "qa@example.com";
-
 std::string plainNumber(std::string_view digits) {
     const auto first = digits.find_first_not_of('0');
     if (first == std::string_view::npos) return "0";
@@ -43,14 +38,14 @@ std::string plainNumber(std::string_view digits) {
 AboutForm::AboutForm(controls::Desktop& desktop_, controls::EventGate& gate,
                      controls::Window& mainWindow)
     : desktop(desktop_),
-      Form("Form", "About Quellora", Rect{0, 0, kOuterWidth, kOuterHeight}, gate),
-      Label1("Label1", &Form, Rect{100, 100, 5400, 225}, kFilledAtLoad),
-      LabelWeb("LabelWeb", &Form, Rect{1200, 2400, 3015, 375}, kWebsite),
-      Label3("Label3", &Form, Rect{105, 2880, 5400, 225}, kFilledAtLoad),
-      LabelMail("LabelMail", &Form, Rect{1920, 3360, 1605, 240}, kMailAddress),
-      Command3("Command3", &Form, Rect{2160, 3840, 1095, 345}, "OK"),
-      Label2("Label2", &Form, Rect{0, 4200, 2160, 210}, kFilledAtLoad),
-      Label4("Label4", &Form, Rect{2760, 4200, 2760, 210}, kFilledAtLoad),
+      Form("Form", "About Quellora", {0, 0, kOuterWidth, kOuterHeight}, gate),
+      Label1("Label1", &Form, {100, 100, 5400, 225}, kFilledAtLoad),
+      LabelWeb("LabelWeb", &Form, {1200, 2400, 3015, 375}, "https://www.example.com/quellora"),
+      Label3("Label3", &Form, {105, 2880, 5400, 225}, kFilledAtLoad),
+      LabelMail("LabelMail", &Form, {1920, 3360, 1605, 240}, "qa@example.com"),
+      Command3("Command3", &Form, {2160, 3840, 1095, 345}, "OK"),
+      Label2("Label2", &Form, {0, 4200, 2160, 210}, kFilledAtLoad),
+      Label4("Label4", &Form, {2760, 4200, 2760, 210}, kFilledAtLoad),
       mainWindow_(mainWindow) {
     applyLayout();
     Form.onClick = [this] { Form_Click(); };
@@ -60,9 +55,9 @@ AboutForm::AboutForm(controls::Desktop& desktop_, controls::EventGate& gate,
 }
 
 void AboutForm::applyLayout() {
-    const Font textFont{"Arial", 9, false, false};
+    const Font textFont{"Arial", 9};
     const Font linkFont{"Arial", 9.75, false, true};
-    const Font smallFont{"Arial", 8.25, false, false};
+    const Font smallFont{"Arial", 8.25};
 
     // The long texts wrap; a binding grows them downwards from their design height to fit.
     for (controls::Label* text : {&Label1, &Label3}) {
@@ -80,7 +75,7 @@ void AboutForm::applyLayout() {
     for (controls::Label* plain : {&Label1, &Label3, &Label2, &Label4}) {
         plain->setSystemColors(SystemColor::WindowText, SystemColor::Window);
     }
-    Command3.setFont(Font{"MS Sans Serif", 8.25, true, false});
+    Command3.setFont(Font{"MS Sans Serif", 8.25, true});
 
     LabelWeb.setAccessibleName("Website");
     LabelWeb.setAccessibleDescription("Click to open it in the web browser.");
@@ -134,7 +129,7 @@ void AboutForm::unload() {
     Form.unload(desktop);
 }
 
-// Closing hands the user back to the main window by bringing it to the front with the focus.
+// Closing hands the user back to the main window.
 void AboutForm::Command3_Click() {
     unload();
     desktop.showWindow(mainWindow_);
@@ -144,6 +139,7 @@ void AboutForm::Form_Click() {
     Command3_Click();
 }
 
+// The clicks read the addresses back from the labels' captions.
 void AboutForm::LabelMail_Click() {
     desktop.openAddress("Mailto:" + LabelMail.caption());
 }

@@ -21,11 +21,10 @@ class AboutForm {
     bool unloaded() const { return unloaded_; }
     void unload();  // for good, without handing the user back
 
-    // The version numbers as the build gives them, each written without leading zeros:
-    // "25", "01", "0007" read "Version: 25.1.7".
+    // The build's version numbers without leading zeros: "25", "01", "0007" read "Version: 25.1.7".
     static std::string versionCaption(std::string_view major, std::string_view minor,
                                       std::string_view patch);
-    // The notice line closes its span of years with "20" and the major version.
+    // The notice's span of years ends with "20" and the major version.
     static std::string noticeCaption(std::string_view major);
 
     controls::Desktop& desktop;
