@@ -1,7 +1,6 @@
-// The current spin button steps by amounts that grow with the current (tenths, fives, fifties,
-// hundreds) and below one ampere by one unit of the last decimal place the field shows, so a
-// step always changes the digit the user reads last. Stepping the current puts the power back
-// to being the derived quantity.
+// The current spin button: from one ampere by amounts that grow with the current, below it by
+// one unit of the last decimal place shown, so that a step changes the digit the user reads
+// last. Stepping the current makes the power the derived quantity again.
 #include <algorithm>
 #include <cstdint>
 #include <limits>
@@ -14,7 +13,7 @@
 
 namespace {
 
-using namespace spins;  // the step-table vocabulary
+using namespace spins;
 
 constexpr double kSmallest = 0.000000001;
 
@@ -34,27 +33,25 @@ constexpr Row kUpFromOne[] = {
     {Holds::Always, 0, multiples(100, +1, Count::WholePart)},
 };
 
-// For a text of the form 0.ddd, the number of decimal places shown: its length less "0.".
+// The decimal places of a text "0.ddd": its length less "0.".
 std::int16_t decimalsShown(const controls::TextBox& box) {
     return static_cast<std::int16_t>(
         std::clamp(box.length() - 2, -2, int{std::numeric_limits<std::int16_t>::max()}));
 }
 
-// Below 10 A two decimals are kept; from 10 A whole amperes.
 const char* mask(double current) {
     return current < 10 ? "Fixed" : "###,###,###";
 }
 
 }  // namespace
 
-// Each write runs A_Change, which reads the shown text back into Current.
 void MainForm::AS_SpinDown() {
     derive(calc::Quantity::Power);
     double& current = state.Current;
     if (current >= 1) {
-        current = spins::stepped(kDownFromOne, current);
+        current = stepped(kDownFromOne, current);
         A.setText(calc::format(current, mask(current)));
-        spins::focusWholeText(Form, A);
+        focusWholeText(Form, A);
         return;
     }
     int decimalsAtZero = state.SpinDecimals;
@@ -62,19 +59,18 @@ void MainForm::AS_SpinDown() {
         msgBox(calc::kRangeMessage, controls::MessageStyle::Exclamation, calc::kOutOfRangeTitle);
         current = kSmallest;
     } else if (A.length() == 2) {
-        // A text such as .1 shows one decimal place; reaching 0 from it gives 0.09, as 0.1 does,
-        // rather than depending on whichever fractional step ran last.
+        // ".1" steps to 0.09 as "0.1" does, whichever fractional step ran last.
         current = current - 0.1;
         decimalsAtZero = 1;
     } else {
         state.SpinDecimals = decimalsShown(A);
-        current = current - spins::powerOfTen(-state.SpinDecimals);
+        current = current - powerOfTen(-state.SpinDecimals);
         decimalsAtZero = state.SpinDecimals;
     }
     // Zero is not a current: the step goes on to nine units of the next decimal place.
-    if (current == 0) current = 9 * spins::powerOfTen(-(decimalsAtZero + 1));
+    if (current == 0) current = 9 * powerOfTen(-(decimalsAtZero + 1));
     A.setText(calc::format(current, "General number"));
-    spins::focusWholeText(Form, A);
+    focusWholeText(Form, A);
 }
 
 void MainForm::AS_SpinUp() {
@@ -85,17 +81,13 @@ void MainForm::AS_SpinUp() {
         A.setText("99999999");
     }
     double& current = state.Current;
-    if (current < 1) {
+    const bool fraction = current < 1;
+    if (fraction) {
         state.SpinDecimals = decimalsShown(A);
-        current = current + spins::powerOfTen(-state.SpinDecimals);
-        if (current != 1) {
-            A.setText(calc::format(current, "General number"));
-            spins::focusWholeText(Form, A);
-            return;
-        }
+        current = current + powerOfTen(-state.SpinDecimals);
     } else {
-        current = spins::stepped(kUpFromOne, current);
+        current = stepped(kUpFromOne, current);
     }
-    A.setText(calc::format(current, mask(current)));
-    spins::focusWholeText(Form, A);
+    A.setText(calc::format(current, fraction && current != 1 ? "General number" : mask(current)));
+    focusWholeText(Form, A);
 }

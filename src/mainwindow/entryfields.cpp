@@ -1,6 +1,5 @@
-// Voltage and current fields. Whatever a person types stays as typed while the field has the
-// focus; only a voltage beyond the calculator's range is replaced, and only V is tidied when it
-// is left. Clearing either field clears the power.
+// Voltage and current fields. What a person types stays as typed, unless the voltage is out of
+// range; only V is tidied when left. Clearing either field clears the power.
 #include <string>
 
 #include "calc/formulas.h"
@@ -13,8 +12,8 @@ namespace {
 constexpr double kVoltageLimit = 1'000'000;
 constexpr double kVoltageCap = 999'999;
 
-// An empty field and a lone "." are what a person leaves while typing; the numeric test already
-// refuses both, they are named here because the reset they cause is deliberate.
+// A person leaves "" and "." while typing; the numeric test refuses both already, but the reset
+// they cause is deliberate.
 bool holdsNumber(const std::string& text) {
     return !text.empty() && text != "." && calc::isNumeric(text);
 }
@@ -32,7 +31,7 @@ void MainForm::V_Change() {
     state.Voltage = calc::toDouble(text);
     derive(calc::Quantity::Power);
     if (state.Voltage >= kVoltageLimit) {
-        msgBox(calc::kRangeMessage, controls::MessageStyle::Exclamation, calc::kAppTitle);
+        msgBox(calc::kRangeMessage, controls::MessageStyle::Exclamation);
         state.Voltage = kVoltageCap;
         // Runs V_Change again, which accepts the cap and changes nothing more.
         V.setText("999,999");
@@ -49,7 +48,6 @@ void MainForm::V_KeyDown(std::int16_t& KeyCode, std::int16_t /*Shift*/) {
 }
 
 void MainForm::V_LostFocus() {
-    // V_Change reads the shown text back, so the voltage kept is the one shown.
     V.setText(calc::format(state.Voltage, state.Voltage < 1 ? "##,###.00" : "###,###"));
 }
 
@@ -68,11 +66,7 @@ void MainForm::A_Change() {
 
 void MainForm::A_GotFocus() {
     // Below one ampere only the digits after "0." are selected, so typing replaces just them.
-    if (state.Current < 1) {
-        A.setSelection(2, A.length());
-    } else {
-        A.selectAll();
-    }
+    A.setSelection(state.Current < 1 ? 2 : 0, A.length());
     derive(calc::Quantity::Power);
 }
 

@@ -1,6 +1,5 @@
-// The transformer impedance field and its spin button. The spin works on the text, not on the
-// variable, and wraps around between 0.1 and 20; the ticks read Impedance for the short-circuit
-// estimate.
+// The transformer impedance field and its spin button, which steps the text, not the variable,
+// and wraps around between 0.1 and 20.
 #include <span>
 
 #include "calc/messages.h"
@@ -10,13 +9,11 @@
 
 namespace {
 
-using namespace spins;  // the step-table vocabulary
+using namespace spins;
 
-// The bounds are singles, compared with the single Z. The step count is a 16-bit integer; a
-// typed value whose count of quarters would not fit (8191.875 and above) goes down to the top of
-// the spin's cycle instead, one click back into the usual range, where the up arrow wraps such
-// values to 0.1 as well. Down steps are quarters from 2.5 on; between 0.1 and 0.2 the field has
-// no step at all.
+// The bounds are singles, compared with the single Z. The step count is a 16-bit integer: from
+// 8191.875 on, where the quarters would not fit, a step down goes to the top of the cycle, as a
+// step up wraps such values to 0.1. Between 0.1 and 0.2 there is no step at all.
 constexpr Row kImpedanceDown[] = {
     {Holds::AtLeast, 8191.875F, to(20)},
     {Holds::AtLeast, 2.5F, nearest(0.25, -1)},
@@ -25,7 +22,6 @@ constexpr Row kImpedanceDown[] = {
     {Holds::Always, 0, add(0)},
 };
 
-// Up steps are halves from 2 on, so going up from 2 passes 2.5, 3, 3.5, ...
 constexpr Row kImpedanceUp[] = {
     {Holds::AtLeast, 20, to(0.1F)},
     {Holds::AtLeast, 2, nearest(0.5, +1)},
@@ -35,13 +31,13 @@ constexpr Row kImpedanceUp[] = {
 
 void stepImpedance(MainForm& form, std::span<const Row> table) {
     if (!calc::isNumeric(form.Imped.text())) return;
-    const float z = static_cast<float>(spins::stepped(table, calc::toSingle(form.Imped.text())));
+    const float z = static_cast<float>(stepped(table, calc::toSingle(form.Imped.text())));
     form.state.Impedance = z;
     form.Imped.setText(calc::generalText(z));
-    spins::focusWholeText(form.Form, form.Imped);
+    focusWholeText(form.Form, form.Imped);
 }
 
-// Typed values outside these are held to them when the field is left (see Imped_LostFocus).
+// Typed values are held to these when the field is left.
 constexpr float kLowestImpedance = 0.01F;
 constexpr float kHighestImpedance = 13;
 constexpr float kDefaultImpedance = 1.5F;
@@ -58,24 +54,22 @@ void MainForm::Imped_Change() {
     }
     state.Impedance = kDefaultImpedance;
     Imped.setText("1.5");
-    Imped.setText(calc::generalText(state.Impedance));
-    spins::focusWholeText(Form, Imped);
+    focusWholeText(Form, Imped);
 }
 
 void MainForm::Imped_GotFocus() {
     if (Imped.text().empty()) {
-        Imped.setSelection(0, 0);  // nothing to select, whatever the impedance
+        Imped.setSelection(0, 0);
     } else if (state.Impedance < 1) {
-        // "0.5": the digits after the leading zero and the point, ready for the next digit.
+        // "0.5": the digits after "0.", ready for the next digit.
         Imped.setSelection(2, Imped.length() - 1);
     } else {
         Imped.selectAll();
     }
 }
 
-// Leaving the field holds a typed value to the usual range. A value the person left untouched
-// since the program selected it whole (a spin step, or just passing through) is not held: the
-// spin's own cycle goes up to 20.
+// Leaving the field holds a typed value to the usual range, but not one left selected whole
+// as the program selected it (a spin step, or passing through): the spin's cycle goes up to 20.
 void MainForm::Imped_LostFocus() {
     const bool untouched =
         Imped.length() > 0 && Imped.selStart() == 0 && Imped.selLength() == Imped.length();

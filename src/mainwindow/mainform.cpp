@@ -45,20 +45,17 @@ void MainForm::Form_Load() {
 
 void MainForm::show() {
     Form.show(desktop);
-    const auto order = Form.tabOrder();
-    if (!order.empty() && Form.focused() == nullptr) {
-        // The first tab stop starts with the focus; no focus handler runs for it.
-        for (controls::Control* control : order) {
-            if (control->tabStop() && control->reachable()) {
-                Form.setFocus(*control);
-                break;
-            }
+    if (Form.focused() != nullptr) return;
+    // The first tab stop starts with the focus; no focus handler runs for it.
+    for (controls::Control* control : Form.tabOrder()) {
+        if (control->tabStop() && control->reachable()) {
+            Form.setFocus(*control);
+            break;
         }
     }
 }
 
-// Power mode stops Timer2 before starting Timer1, current mode the other way round, so that
-// the two never run together.
+// Each mode stops the other timer before starting its own, so that the two never run together.
 void MainForm::derive(calc::Quantity quantity) {
     const bool power = quantity == calc::Quantity::Power;
     (power ? Timer2 : Timer1).setEnabled(false);

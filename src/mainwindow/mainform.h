@@ -1,12 +1,9 @@
-// The main window: its 48 controls, the calculator state record and the event handlers.
+// The main window: its controls, the calculator state record and the event handlers.
 //
-// Flow of one event: a person's action enters through controls/userinput.h, passes the event
-// gate and the key preview (Form_KeyPress), and reaches a handler named after its control and
-// event (V_Change, PS_SpinUp, ...). Entry handlers turn texts into the state record and choose
-// the mode: Timer1 derives the power, Timer2 the current. Every 100 ms the running timer's tick
-// (ticks.cpp, with the arithmetic of calc/formulas.h) writes the derived quantity back into its
-// field, whose change handler reads the shown text back, so each quantity circulates at the
-// precision it is shown with.
+// Input passes the event gate and the key preview (Form_KeyPress) to the handler of its control
+// and event. Entry handlers take texts into the state and choose the mode: Timer1 derives the
+// power, Timer2 the current. Each 100 ms tick writes the derived quantity into its field, whose
+// change handler reads the shown text back: each quantity circulates at its shown precision.
 #pragma once
 
 #include <cstdint>
@@ -30,12 +27,10 @@ class MainForm {
     MainForm(const MainForm&) = delete;
     MainForm& operator=(const MainForm&) = delete;
 
-    // The About window while it is open, else null.
-    AboutForm* about() const;
-    // A window of the program by its class name ("MainForm", "AboutForm") while it is open.
+    AboutForm* about() const;  // while it is open, else null
+    // "MainForm", or "AboutForm" while it is open.
     controls::Window* window(std::string_view name);
 
-    // Form_Load runs once, then the window is shown with the focus on the first tab stop.
     void Form_Load();
     void show();
 
@@ -47,7 +42,7 @@ class MainForm {
     controls::Desktop& desktop;
     calc::CalcState state;
 
-    // The controls, in the order of the inventory; children are positioned in their frame.
+    // In the order of inventory.cpp.
     controls::Window Form;
     controls::Frame Frame3D1;
     controls::OptionButton TPh;
@@ -98,14 +93,14 @@ class MainForm {
     controls::Label Label5;
     controls::Label Label6;
 
-    // Window (mainform.cpp) and the two ticks (ticks.cpp).
+    // mainform.cpp, ticks.cpp
     void Form_KeyPress(std::int16_t& KeyAscii);
     void Command3D1_Click();
     void Command3D2_Click();
     void Timer1_Timer();
     void Timer2_Timer();
 
-    // Voltage and current fields (entryfields.cpp), power field (powerfield.cpp).
+    // entryfields.cpp, powerfield.cpp
     void V_Change();
     void V_GotFocus();
     void V_KeyDown(std::int16_t& KeyCode, std::int16_t Shift);
@@ -118,18 +113,18 @@ class MainForm {
     void W_KeyDown(std::int16_t& KeyCode, std::int16_t Shift);
     void W_LostFocus();
 
-    // Power factor (powerfactor.cpp).
+    // powerfactor.cpp
     void Factor_Change();
     void Factor_GotFocus();
     void Factor_KeyDown(std::int16_t& KeyCode, std::int16_t Shift);
     void PFS_SpinDown();
     void PFS_SpinUp();
 
-    // Phase (phase.cpp).
+    // phase.cpp
     void SPh_Click();
     void TPh_Click();
 
-    // Voltage, current and power spin buttons (voltagespin.cpp, currentspin.cpp, powerspin.cpp).
+    // voltagespin.cpp, currentspin.cpp, powerspin.cpp
     void VS_SpinDown();
     void VS_SpinUp();
     void AS_SpinDown();
@@ -137,7 +132,7 @@ class MainForm {
     void PS_SpinDown();
     void PS_SpinUp();
 
-    // Transformer mode, secondary voltage and impedance (transformer.cpp, impedance.cpp).
+    // transformer.cpp, impedance.cpp
     void Trbutton_Click();
     void V2_Change();
     void V2_GotFocus();
@@ -151,11 +146,11 @@ class MainForm {
     void ImpSpin_SpinDown();
     void ImpSpin_SpinUp();
 
-    // Percentage-of-current buttons (percent.cpp).
+    // percent.cpp
     void Command1_Click();
     void CommandSC_Click();
 
-    // Hover hints (hints.cpp).
+    // hints.cpp
     void Command1_MouseMove();
     void CommandSC_MouseMove();
     void Form_MouseMove();
@@ -166,20 +161,18 @@ class MainForm {
 
   private:
     void wireEvents();
-    // The fields' key-down handlers: Down and Up step the field's spin button, unconsumed.
+    // Down and Up step a field's spin button.
     void arrowKeys(std::int16_t KeyCode, void (MainForm::*down)(), void (MainForm::*up)());
     void applyLayout();
-    // Centres the window on the screen at its present size, as the handlers do after a resize.
-    void centre();
-    // A message box with the application's title unless the caller names one.
+    void centre();  // on the screen, at the present size
+    // With the application's title unless the caller names one.
     void msgBox(std::string_view text, controls::MessageStyle style, std::string_view title = {});
 
-    // The note an area's pointer-move handler would write now, "" when it would write none, and
-    // the handlers' common body (hints.cpp).
+    // The note an area's pointer-move handler would write now, "" for none (hints.cpp).
     std::string hintOf(const controls::Control& area) const;
     void showHint(const controls::Control& area);
-    // Names and descriptions for screen readers (accessibility.cpp). The hint areas describe
-    // themselves with their hint, refreshed after every event when what it depends on changed.
+    // For screen readers (accessibility.cpp). The hint areas are described by their hint,
+    // refreshed after every event that changed what it depends on.
     void describeForAccessibility();
     void describeHints();
     struct HintInputs {

@@ -1,7 +1,6 @@
 // Percentage-of-current buttons: overcurrent protection is sized as a percentage of the load
-// current, so each button cycles through the usual percentages.
+// current, so each button cycles through the usual ones.
 #include <span>
-#include <string_view>
 
 #include "calc/formulas.h"
 #include "calc/numbers.h"
@@ -14,7 +13,7 @@ namespace {
 struct PercentStep {
     float before;
     float after;
-    std::string_view caption;
+    const char* caption;
 };
 
 // The last row also catches any value that matches no row.
@@ -25,7 +24,6 @@ constexpr PercentStep kCurrentCycle[] = {
     {6, 1.25F, "125% of Current"},
 };
 
-// The secondary cycle stops at 300% and has 225% and 250% in place of 200%.
 constexpr PercentStep kSecondaryCycle[] = {
     {1.25F, 1.5F, "150% of Secondary Current"},  {1.5F, 1.67F, "167% of Secondary Current"},
     {1.67F, 2.25F, "225% of Secondary Current"}, {2.25F, 2.5F, "250% of Secondary Current"},
@@ -44,16 +42,16 @@ const PercentStep& nextStep(std::span<const PercentStep> cycle, float multiplier
 void MainForm::Command1_Click() {
     const PercentStep& step = nextStep(kCurrentCycle, state.CurrentPercent);
     state.CurrentPercent = step.after;
-    Command1.setCaption(std::string(step.caption));
+    Command1.setCaption(step.caption);
     state.PercentCurrent = static_cast<double>(state.CurrentPercent) * state.Current;
     A1.setCaption(calc::format(state.PercentCurrent, calc::currentMask(state.PercentCurrent)));
     state.PercentClicked = 1;
 }
 
-// A2M follows at the next tick, which multiplies the secondary current by the new percentage.
+// A2M follows at the next tick.
 void MainForm::CommandSC_Click() {
     const PercentStep& step = nextStep(kSecondaryCycle, state.SecondaryPercent);
     state.SecondaryPercent = step.after;
-    CommandSC.setCaption(std::string(step.caption));
+    CommandSC.setCaption(step.caption);
     state.PercentClicked = 1;
 }

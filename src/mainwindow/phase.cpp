@@ -1,6 +1,5 @@
-// Phase options. A click converts a standard system voltage into its counterpart of the other
-// phase system, for the primary and the secondary voltage alike; any other voltage is kept, and
-// each click converts afresh without remembering the previous phase.
+// Phase options. A click converts a standard primary or secondary voltage into its counterpart
+// of the other phase system and keeps any other; it does not remember the previous phase.
 #include "calc/numbers.h"
 #include "mainwindow/mainform.h"
 #include "mainwindow/standards.h"
@@ -9,7 +8,6 @@ namespace {
 
 using spins::kStandardVoltages;
 
-// The line-to-neutral voltage of a three-phase system voltage, or the other way round.
 double converted(double volts, bool toSinglePhase) {
     for (const spins::StandardVoltage& v : kStandardVoltages) {
         if (v.lineToNeutral == 0) continue;
@@ -28,10 +26,8 @@ constexpr float kThreePhaseCeiling = 1.5F;
 
 }  // namespace
 
-// Writing V and V2 runs their change handlers, which take the converted voltages in; a V that
-// changes also returns to power mode, so the next tick applies the new relation. Nothing more
-// is done on the option itself: the binding repaints it, and moving the focus onto it would run
-// the lost-focus handler of the field being edited and rewrite its number.
+// A V that changes returns to power mode, so the next tick applies the new relation. The focus
+// stays put: on the option, it would run the edited field's lost-focus handler and rewrite it.
 void MainForm::SPh_Click() {
     state.Voltage = converted(state.Voltage, true);
     state.SecondaryVoltage = converted(state.SecondaryVoltage, true);

@@ -9,7 +9,6 @@
 
 namespace {
 
-// Fewer decimals as the power grows: three below 10, one below 100, none from 100 on.
 const char* tidyPowerMask(double x) {
     if (x < 10) return "#,###.###";
     if (x < 100) return "#,###.#";
@@ -25,7 +24,7 @@ void MainForm::W_Change() {
     if (calc::isNumeric(text)) {
         state.Power = calc::toDouble(text);
     } else {
-        // A stray character clears the whole field; the power keeps its last accepted value.
+        // A stray character clears the field; the power keeps its last accepted value.
         W.setText("");
         W_GotFocus();
     }
@@ -52,6 +51,5 @@ void MainForm::W_LostFocus() {
     // The leading number decides only whether to tidy: "1,500" counts as 1 here, not 0.
     if (calc::leadingNumber(text) == 0) return;
     state.Power = calc::toDouble(text);
-    // W_Change reads the tidied text back.
     W.setText(calc::format(state.Power, tidyPowerMask(state.Power)));
 }

@@ -1,8 +1,7 @@
-// The power spin button. In the transformer window it walks the standard transformer ratings of
-// the selected phase and sets the minimum impedance that goes with each; elsewhere, and off the
-// ladders, it steps by an amount that grows with the power, for large values by a power of ten
-// taken from the number of characters in the field ("1,500,000" steps by 100,000, "1500000" by
-// 1,000). The field's text, not the variable, carries the power from one step to the next.
+// The power spin button. In the transformer window it walks the ratings of the selected phase,
+// setting the minimum impedance of each; elsewhere it steps by an amount that grows with the
+// power, for large values a power of ten taken from the field's length ("1,500,000" steps by
+// 100,000, "1500000" by 1,000). The text, not the variable, carries the power between steps.
 #include <array>
 #include <cstdint>
 #include <span>
@@ -15,10 +14,10 @@
 
 namespace {
 
-using namespace spins;  // the step-table vocabulary
+using namespace spins;
 
-// In the transformer window the powers from `from` up to below `below` move along the phase's
-// ladder of ratings rather than by the ordinary rule; the others pass to it.
+// In the transformer window the powers in [from, below) step along the phase's ratings; the
+// others pass to the ordinary rule.
 constexpr std::array<Row, 3> ratingLadder(double from, double below, int phases, int direction) {
     return {{{Holds::AtLeast, below, kPass},
              {Holds::AtLeast, from, rating(phases, direction)},
@@ -63,19 +62,17 @@ std::string_view mask(double p) {
     return p < 1 ? calc::kSmallMask : "#,###,###,###,###";
 }
 
-// The rating step of the transformer window, if the power lies on the phase's ladder.
-const spins::Rule* ratingStep(const MainForm& form, bool up, double p) {
+const Rule* ratingStep(const MainForm& form, bool up, double p) {
     if (!form.transformerMode() || form.phase() == calc::Phase::Neither) return nullptr;
     const bool three = form.phase() == calc::Phase::Three;
-    return spins::ruleFor(up ? ofPhase(three, kThreePhaseRatingsUp, kSinglePhaseRatingsUp)
-                             : ofPhase(three, kThreePhaseRatingsDown, kSinglePhaseRatingsDown),
-                          p);
+    return ruleFor(up ? ofPhase(three, kThreePhaseRatingsUp, kSinglePhaseRatingsUp)
+                      : ofPhase(three, kThreePhaseRatingsDown, kSinglePhaseRatingsDown),
+                   p);
 }
 
-// Landing on a rating also sets the minimum impedance that goes with it.
-double onRating(MainForm& form, const spins::Rule& step, double p) {
-    const double rated = spins::apply(step, p);
-    form.state.Impedance = spins::minimumImpedance(static_cast<int>(step.amount), rated);
+double onRating(MainForm& form, const Rule& step, double p) {
+    const double rated = apply(step, p);
+    form.state.Impedance = minimumImpedance(static_cast<int>(step.amount), rated);
     form.Imped.setText(calc::generalText(form.state.Impedance));
     return rated;
 }
@@ -92,7 +89,7 @@ void MainForm::PS_SpinDown() {
         double p = calc::toDouble(W.text());
         state.Power = p;
         const int length = W.length();
-        if (const spins::Rule* step = ratingStep(*this, false, p)) {
+        if (const Rule* step = ratingStep(*this, false, p)) {
             p = onRating(*this, *step, p);
         } else if (p < 1) {
             if (length == 3) {
@@ -102,17 +99,17 @@ void MainForm::PS_SpinDown() {
                 state.SpinDecimals = kSmallestStepDecimals;
             }
         } else {
-            p = spins::stepped(kDownFromOne, p, length);
+            p = stepped(kDownFromOne, p, length);
         }
         if (p == 0) {
-            p = 0.9 * spins::powerOfTen(-state.SpinDecimals);
+            p = 0.9 * powerOfTen(-state.SpinDecimals);
         } else if (p < kSmallest) {
-            msgBox(calc::kRangeMessage, controls::MessageStyle::Exclamation, calc::kAppTitle);
+            msgBox(calc::kRangeMessage, controls::MessageStyle::Exclamation);
             p = kSmallest;
         }
         state.Power = p;
         W.setText(calc::format(p, mask(p)));
-        spins::focusWholeText(Form, W);
+        focusWholeText(Form, W);
     }
     // The current tick, running since the start, takes the power from the field again.
     state.Power = 0;
@@ -126,20 +123,20 @@ void MainForm::PS_SpinUp() {
     if (!calc::isNumeric(W.text())) return;
     double p = calc::toDouble(W.text());
     state.Power = p;
-    if (const spins::Rule* step = ratingStep(*this, true, p)) {
+    if (const Rule* step = ratingStep(*this, true, p)) {
         p = onRating(*this, *step, p);
     } else if (p < 1) {
         p = p + kSmallestStep;
         state.SpinDecimals = kSmallestStepDecimals;
-    } else if (const spins::Rule* step = spins::ruleFor(kUpFromOne, p)) {
-        p = spins::apply(*step, p, W.length());
+    } else if (const Rule* step = ruleFor(kUpFromOne, p)) {
+        p = apply(*step, p, W.length());
     } else {
-        msgBox(calc::kRangeMessageAlt, controls::MessageStyle::Exclamation, calc::kAppTitle);
+        msgBox(calc::kRangeMessageAlt, controls::MessageStyle::Exclamation);
         p = calc::kPowerCap;
         derive(calc::Quantity::Current);
     }
     state.Power = p;
     W.setText(calc::format(p, mask(p)));
-    spins::focusWholeText(Form, W);
+    focusWholeText(Form, W);
     if (calc::isNumeric(W.text())) state.Power = calc::toDouble(W.text());
 }

@@ -1,5 +1,6 @@
 #include "mainwindow/spinsteps.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -38,7 +39,6 @@ double count(double quotient, Count how) {
     return quotient;
 }
 
-// Whether a standard voltage is a stop of the ladder of that phase in that direction.
 bool isStop(const StandardVoltage& v, int phases, bool up) {
     if (phases != 3) return true;
     return v.threePhase == Reached::BothWays || (up && v.threePhase == Reached::OnlyUp);
@@ -100,10 +100,7 @@ bool holds(const Row& row, double x) {
 }
 
 double heldFinite(double x) {
-    if (std::isnan(x)) return 0;
-    if (x > kLargest) return kLargest;
-    if (x < -kLargest) return -kLargest;
-    return x;
+    return std::isnan(x) ? 0 : std::clamp(x, -kLargest, kLargest);
 }
 
 double unheld(const Rule& rule, double x, int textLength) {
@@ -125,7 +122,6 @@ double unheld(const Rule& rule, double x, int textLength) {
             return rule.direction > 0 ? ratingAbove(ladderOf(whole), x)
                                       : ratingBelow(ladderOf(whole), x);
         case Rule::Kind::LessPowerOfTen:
-            // A pasted text may be longer than any exponent a double has: powerOfTen holds it.
             return x - powerOfTen(textLength - whole);
         case Rule::Kind::Pass:
             break;

@@ -1,6 +1,6 @@
-// The arithmetic every spin button shares. Their step tables are lists of rows read top to
-// bottom: the first row whose condition holds for the value before the step gives the rule that
-// computes the value after it, evaluated left to right as it reads, rounding included.
+// The arithmetic every spin button shares. A step table is read top to bottom: the first row
+// whose condition holds for the value before the step gives the rule for the value after it,
+// evaluated left to right as it reads, rounding included.
 #pragma once
 
 #include <span>
@@ -10,16 +10,15 @@
 
 namespace spins {
 
-// 10 raised to a whole exponent: the double nearest to the exact power (std::pow misses it,
-// e.g. at 10^23). Held at the largest finite double above 10^308, and 0 below the subnormals,
-// so that a step driven by the length of a pasted text never becomes infinite.
+// The double nearest to 10^exponent (std::pow misses it at 10^23), held finite, and 0 below the
+// subnormals, so that a pasted text's length never makes a step infinite.
 double powerOfTen(int exponent);
 
 // How a quotient becomes a whole count of steps.
 enum class Count {
-    Exact,      // not rounded at all
-    HalfEven,   // to the nearest whole number, halves to the even one
-    WholePart,  // the largest whole number not greater than it
+    Exact,      // not rounded
+    HalfEven,   // to the nearest, halves to the even one
+    WholePart,  // rounded down
 };
 
 struct Rule {
@@ -40,12 +39,12 @@ struct Rule {
     Count count = Count::Exact;
 };
 
-inline constexpr Rule kPass{Rule::Kind::Pass, 0, 0, Count::Exact};
+inline constexpr Rule kPass{Rule::Kind::Pass};
 constexpr Rule to(double value) {
-    return {Rule::Kind::To, value, 0, Count::Exact};
+    return {Rule::Kind::To, value};
 }
 constexpr Rule add(double amount) {
-    return {Rule::Kind::Add, amount, 0, Count::Exact};
+    return {Rule::Kind::Add, amount};
 }
 // A step of one whole unit, counted in tenths.
 constexpr Rule tenths(int direction, Count count) {
@@ -63,16 +62,16 @@ constexpr Rule nearest(double size, int direction) {
     return {Rule::Kind::Nearest, size, direction, Count::HalfEven};
 }
 constexpr Rule lessPowerOfTen(int uncounted) {
-    return {Rule::Kind::LessPowerOfTen, static_cast<double>(uncounted), 0, Count::Exact};
+    return {Rule::Kind::LessPowerOfTen, static_cast<double>(uncounted)};
 }
 // Up: the first stop above x, else the top. Down: the last stop below x, else the lowest.
 constexpr Rule standard(int phases, int direction) {
-    return {Rule::Kind::Standard, static_cast<double>(phases), direction, Count::Exact};
+    return {Rule::Kind::Standard, static_cast<double>(phases), direction};
 }
 // Up: the first rating above x. Down: the largest rating R with R + 1 <= x, so that a power just
 // above a rating steps down onto it.
 constexpr Rule rating(int phases, int direction) {
-    return {Rule::Kind::Rating, static_cast<double>(phases), direction, Count::Exact};
+    return {Rule::Kind::Rating, static_cast<double>(phases), direction};
 }
 
 enum class Holds { Is, Below, AtMost, AtLeast, Always };
@@ -83,24 +82,21 @@ struct Row {
     Rule rule;
 };
 
-// The table of the selected phase.
 inline std::span<const Row> ofPhase(bool three, std::span<const Row> t, std::span<const Row> s) {
     return three ? t : s;
 }
 
-// Both three-phase voltage ladders go up alike, onto the next stop or the top.
+// Both three-phase voltage ladders go up alike.
 inline constexpr Row kThreePhaseUp[] = {{Holds::Always, 0, standard(3, +1)}};
 
-// The rule of the first row whose condition holds for x, or null when none does or it passes.
+// Null when no row holds or the row that holds passes.
 const Rule* ruleFor(std::span<const Row> rows, double x);
 
-// The rule applied to x; textLength is the number of characters of the field it was read from.
-// The result is held inside the finite doubles.
+// Held inside the finite doubles; textLength counts the characters of the field x came from.
 double apply(const Rule& rule, double x, int textLength = 0);
-// The first table's rule for x applied to it; every table given ends in a row that always holds.
+// For tables that end in a row that always holds.
 double stepped(std::span<const Row> rows, double x, int textLength = 0);
 
-// The minimum impedance of an `phases`-phase transformer rating.
 float minimumImpedance(int phases, double rating);
 
 // The common tail of every spin: the field gets the focus (running its focus handler only if

@@ -8,13 +8,12 @@ namespace spins {
 // Which way a step may land on a standard value.
 enum class Reached { No, BothWays, OnlyUp };
 
-// The standard system voltages, ascending. Every one is a stop of the single-phase ladders; a
-// three-phase system voltage also names the line-to-neutral voltage of the same system, which
-// the phase options convert it to and from.
+// The standard system voltages, ascending, all single-phase stops. A three-phase system voltage
+// also names its line-to-neutral voltage, which the phase options convert to and from.
 struct StandardVoltage {
     double volts;
     Reached threePhase;    // a stop of the three-phase ladders
-    double lineToNeutral;  // 0 for a voltage that is not a three-phase system voltage
+    double lineToNeutral;  // 0 for none
 };
 
 // 277 is a three-phase stop going up but not coming down: 240 steps up to 277, 277 down to 240.
@@ -36,14 +35,14 @@ inline constexpr StandardVoltage kStandardVoltages[] = {
     {27'600, Reached::BothWays, 15'935},
 };
 
-// The minimum impedance in percent of the ratings from `power` up to the next such entry.
+// The minimum impedance in percent of the ratings from `power` up to the next entry.
 struct ImpedanceFrom {
     double power;
     float impedance;
 };
 
-// The standard transformer ratings of a phase in VA, ascending. The lowest is reached only going
-// down, since the ladder is entered going up from it.
+// The transformer ratings of a phase in VA, ascending. The lowest is reached only going down,
+// since the ladder is entered going up from it.
 struct RatingLadder {
     std::span<const double> ratings;
     double onlyUp;  // a rating a step down passes over, 0 for none

@@ -1,7 +1,7 @@
 // Transformer mode and the secondary voltage. The mode is nothing but the window's width: the
 // ticks compute the secondary side while the window is wide enough to show it.
 #include <span>
-#include <string_view>
+#include <string>
 
 #include "calc/formulas.h"
 #include "calc/messages.h"
@@ -14,15 +14,15 @@ namespace {
 struct WindowMode {
     int width;
     int height;
-    std::string_view voltageCaption;
-    std::string_view currentCaption;
+    const char* voltageCaption;
+    const char* currentCaption;
     bool secondaryInTabOrder;  // V2 lies outside the compact window, so Tab must skip it there
 };
 
 constexpr WindowMode kCompact{4790, 3732, "System Voltage (U)", "Current (I)", false};
 constexpr WindowMode kTransformer{8160, 5432, "Primary Voltage (U)", "Primary Current (I)", true};
 
-using namespace spins;  // the step-table vocabulary
+using namespace spins;
 
 // The secondary ladders differ from those of the system voltage at their ends: 6 V is a stop
 // going down, and above the top a three-phase step down moves by a thousand volts.
@@ -45,19 +45,17 @@ constexpr Row kSinglePhaseUp[] = {
     {Holds::Always, 0, standard(1, +1)},
 };
 
-// The value stays as shown: the write runs V2_Change, which reads the grouped text back.
 void showSteppedVoltage(MainForm& form, double voltage) {
     form.state.SecondaryVoltage = voltage;
     form.V2.setText(calc::format(voltage, "#,###"));
-    spins::focusWholeText(form.Form, form.V2);
+    focusWholeText(form.Form, form.V2);
 }
 
 }  // namespace
 
 void MainForm::Trbutton_Click() {
-    // The button counts the threshold itself as the transformer window, where the ticks and the
-    // power spin need a width above it; neither size the button sets lies at 6500, so the two
-    // disagree only for a window resized to exactly that width, and each keeps its own test.
+    // Unlike the ticks and the power spin, the button counts a width of exactly 6500 as the
+    // transformer window; neither size it sets lies there, so each keeps its own test.
     const bool transformerOn = Form.width() >= calc::kTransformerWidth;
     const WindowMode& mode = transformerOn ? kCompact : kTransformer;
     Form.setWidth(mode.width);
@@ -67,8 +65,8 @@ void MainForm::Trbutton_Click() {
         Factor.setEnabled(true);
         PFS.setVisible(true);
     }
-    Frame3D1.setCaption(std::string(mode.voltageCaption));
-    Frame3D2.setCaption(std::string(mode.currentCaption));
+    Frame3D1.setCaption(mode.voltageCaption);
+    Frame3D2.setCaption(mode.currentCaption);
     V2.setTabStop(mode.secondaryInTabOrder);
     centre();
 }
@@ -96,7 +94,7 @@ void MainForm::V2_Change() {
 
 void MainForm::V2_GotFocus() {
     V2.selectAll();
-    // Editing the secondary voltage derives the power, as the other voltage fields do.
+    // As the other voltage fields do.
     derive(calc::Quantity::Power);
 }
 
@@ -107,10 +105,10 @@ void MainForm::V2_KeyDown(std::int16_t& KeyCode, std::int16_t /*Shift*/) {
 // The ladders step the voltage last taken from V2, not the text now in the box.
 void MainForm::V2S_SpinDown() {
     const auto ladder = ofPhase(TPh.value(), kThreePhaseDown, kSinglePhaseDown);
-    showSteppedVoltage(*this, spins::stepped(ladder, state.SecondaryVoltage));
+    showSteppedVoltage(*this, stepped(ladder, state.SecondaryVoltage));
 }
 
 void MainForm::V2S_SpinUp() {
     const auto ladder = ofPhase(TPh.value(), kThreePhaseUp, kSinglePhaseUp);
-    showSteppedVoltage(*this, spins::stepped(ladder, state.SecondaryVoltage));
+    showSteppedVoltage(*this, stepped(ladder, state.SecondaryVoltage));
 }

@@ -1,6 +1,6 @@
-// The voltage spin button steps along the standard system voltages of the selected phase rather
-// than by a fixed amount. Values off the ladder are brought onto it; below 12 V (single phase)
-// and above the top of the ladder it moves by single volts or hundreds instead.
+// The voltage spin button steps along the standard voltages of the selected phase, bringing
+// values off the ladder onto it; below 12 V (single phase) and above the top it moves by single
+// volts or hundreds instead.
 #include <span>
 
 #include "calc/numbers.h"
@@ -9,11 +9,9 @@
 
 namespace {
 
-using namespace spins;  // the step-table vocabulary
+using namespace spins;
 
-// U is the voltage before the step; the first row that holds gives the next one. Above the
-// ladder a three-phase step down lands on its top, the next standard voltage below, while a
-// single-phase one moves by hundreds.
+// Above the ladder a three-phase step down lands on its top, a single-phase one by hundreds.
 constexpr Row kSinglePhaseDown[] = {
     {Holds::AtMost, 1, to(1)},
     {Holds::AtMost, 12, add(-1)},
@@ -35,16 +33,14 @@ constexpr Row kSinglePhaseUp[] = {
 
 }  // namespace
 
-// V_Change reads the written text back, so the voltage kept is the one shown (whole volts) and
-// the power follows it again.
 void MainForm::VS_SpinDown() {
     state.Voltage = stepped(ofPhase(TPh.value(), kThreePhaseDown, kSinglePhaseDown), state.Voltage);
     V.setText(calc::format(state.Voltage, "###,###"));
-    spins::focusWholeText(Form, V);
+    focusWholeText(Form, V);
 }
 
 void MainForm::VS_SpinUp() {
     state.Voltage = stepped(ofPhase(TPh.value(), kThreePhaseUp, kSinglePhaseUp), state.Voltage);
     V.setText(calc::format(state.Voltage, "##,###"));
-    spins::focusWholeText(Form, V);
+    focusWholeText(Form, V);
 }
