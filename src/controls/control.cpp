@@ -36,18 +36,11 @@ void Control::notify(Property property) {
     }
 }
 
-void Control::setEnabled(bool enabled) {
-    if (enabled == enabled_) return;
-    enabled_ = enabled;
-    if (!enabled && window_ != nullptr) window_->dropFocus(*this);
-    notify(Property::Enabled);
-}
-
-void Control::setVisible(bool visible) {
-    if (visible == visible_) return;
-    visible_ = visible;
-    if (!visible && window_ != nullptr) window_->dropFocus(*this);
-    notify(Property::Visible);
+void Control::setReachable(bool& flag, bool value, Property which) {
+    if (value == flag) return;
+    flag = value;
+    if (!value && window_ != nullptr) window_->dropFocus(*this);
+    notify(which);
 }
 
 void Control::setSystemColors(SystemColor fore, SystemColor back) {
@@ -55,19 +48,6 @@ void Control::setSystemColors(SystemColor fore, SystemColor back) {
     foreSystem_ = fore;
     backSystem_ = back;
 }
-
-Label::Label(std::string name, Control* container, Rect geometry, std::string caption)
-    : Control(Kind::Label, std::move(name), container, geometry, std::move(caption)) {}
-
-Frame::Frame(std::string name, Control* container, Rect geometry, std::string caption)
-    : Control(Kind::Frame, std::move(name), container, geometry, std::move(caption)) {}
-
-CommandButton::CommandButton(std::string name, Control* container, Rect geometry,
-                             std::string caption)
-    : Control(Kind::CommandButton, std::move(name), container, geometry, std::move(caption)) {}
-
-OptionButton::OptionButton(std::string name, Control* container, Rect geometry, std::string caption)
-    : Control(Kind::OptionButton, std::move(name), container, geometry, std::move(caption)) {}
 
 void OptionButton::setValue(bool value) {
     if (value && window() != nullptr) {
@@ -80,9 +60,6 @@ void OptionButton::setValue(bool value) {
     }
     notified(value_, value, Property::Value);
 }
-
-SpinButton::SpinButton(std::string name, Control* container, Rect geometry)
-    : Control(Kind::SpinButton, std::move(name), container, geometry) {}
 
 void SpinButton::setArrowNames(std::string up, std::string down) {
     beforeShown();

@@ -89,14 +89,14 @@ class Control {
     void setGeometry(const Rect& geometry) { notified(geometry_, geometry, Property::Geometry); }
 
     bool enabled() const { return enabled_; }
-    void setEnabled(bool enabled);
+    void setEnabled(bool enabled) { setReachable(enabled_, enabled, Property::Enabled); }
     bool visible() const { return visible_; }
-    void setVisible(bool visible);
+    void setVisible(bool visible) { setReachable(visible_, visible, Property::Visible); }
     bool tabStop() const { return tabStop_; }
     void setTabStop(bool tabStop) { notified(tabStop_, tabStop, Property::TabStop); }
     int tabIndex() const { return tabIndex_; }
     void setTabIndex(int index) { designed(tabIndex_, index); }
-    // Enabled and visible up to the window: only then do a person's actions and the focus reach it.
+    // Enabled and visible up to the window, as a person's actions and the focus require.
     bool reachable() const;
 
     Rgb foreColor() const { return foreColor_; }
@@ -146,6 +146,9 @@ class Control {
     void attachWindow(Window* window) { window_ = window; }
 
   private:
+    // As notified(), but a control no longer reachable drops the focus before the notice.
+    void setReachable(bool& flag, bool value, Property which);
+
     Kind kind_;
     std::string name_;
     Control* container_;
@@ -165,9 +168,17 @@ class Control {
     std::string accessibleDescription_;
 };
 
-class Label : public Control {
+// The controls made from a name, a container, a place and a caption.
+template <Kind kKind>
+class Captioned : public Control {
   public:
-    Label(std::string name, Control* container, Rect geometry, std::string caption);
+    Captioned(std::string name, Control* container, Rect geometry, std::string caption)
+        : Control(kKind, std::move(name), container, geometry, std::move(caption)) {}
+};
+
+class Label : public Captioned<Kind::Label> {
+  public:
+    using Captioned::Captioned;
     bool wordWrap() const { return wordWrap_; }
     void setWordWrap(bool wrap) { designed(wordWrap_, wrap); }
     // A note whose new captions a screen reader speaks without being asked.
@@ -186,14 +197,14 @@ class Label : public Control {
     bool link_ = false;
 };
 
-class Frame : public Control {
+class Frame : public Captioned<Kind::Frame> {
   public:
-    Frame(std::string name, Control* container, Rect geometry, std::string caption);
+    using Captioned::Captioned;
 };
 
-class CommandButton : public Control {
+class CommandButton : public Captioned<Kind::CommandButton> {
   public:
-    CommandButton(std::string name, Control* container, Rect geometry, std::string caption);
+    using Captioned::Captioned;
     // The button the Escape key presses, wherever the focus is in its window.
     bool cancel() const { return cancel_; }
     void setCancel(bool cancel) { designed(cancel_, cancel); }
@@ -203,9 +214,9 @@ class CommandButton : public Control {
 };
 
 // The options of one container exclude each other.
-class OptionButton : public Control {
+class OptionButton : public Captioned<Kind::OptionButton> {
   public:
-    OptionButton(std::string name, Control* container, Rect geometry, std::string caption);
+    using Captioned::Captioned;
     bool value() const { return value_; }
     void setValue(bool value);
 
@@ -216,7 +227,8 @@ class OptionButton : public Control {
 // A pair of arrow buttons without a value of its own.
 class SpinButton : public Control {
   public:
-    SpinButton(std::string name, Control* container, Rect geometry);
+    SpinButton(std::string name, Control* container, Rect geometry)
+        : Control(Kind::SpinButton, std::move(name), container, geometry) {}
     std::function<void()> onSpinUp;
     std::function<void()> onSpinDown;
 

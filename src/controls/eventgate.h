@@ -33,7 +33,7 @@ class EventGate {
         return run(std::forward<F>(handler));
     }
 
-    // Runs when the outermost event has returned: the time to free what a handler unloaded.
+    // Runs after the outermost event: the time to free what a handler unloaded.
     std::function<void()> afterEvent;
 
   private:

@@ -2,8 +2,6 @@
 
 #include <algorithm>
 
-#include "controls/utf8.h"
-
 namespace controls {
 
 TextBox::TextBox(std::string name, Control* container, Rect geometry, std::string text,
@@ -11,14 +9,6 @@ TextBox::TextBox(std::string name, Control* container, Rect geometry, std::strin
     : Control(Kind::TextBox, std::move(name), container, geometry),
       text_(utf8::sanitize(text)),
       maxLength_(maxLength) {}
-
-int TextBox::length() const {
-    return utf8::length(text_);
-}
-
-void TextBox::setText(std::string text) {
-    edit(utf8::sanitize(text), 0);
-}
 
 bool TextBox::edit(std::string text, int caret) {
     if (text == text_) return false;
@@ -66,7 +56,6 @@ bool TextBox::deleteForward() {
 bool TextBox::paste(std::string_view text) {
     std::string next = utf8::sanitize(text);
     const int end = utf8::length(next);
-    if (next == text_) return false;
     return edit(std::move(next), end);
 }
 

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "controls/control.h"
+#include "controls/utf8.h"
 
 namespace controls {
 
@@ -16,8 +17,9 @@ class TextBox : public Control {
     TextBox(std::string name, Control* container, Rect geometry, std::string text, int maxLength);
 
     const std::string& text() const { return text_; }
-    void setText(std::string text);  // a program write: no length limit
-    int length() const;
+    // A program write: no length limit.
+    void setText(std::string text) { edit(utf8::sanitize(text), 0); }
+    int length() const { return utf8::length(text_); }
 
     // 0 means no limit; only typed characters are held to it.
     int maxLength() const { return maxLength_; }

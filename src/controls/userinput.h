@@ -16,7 +16,7 @@ inline constexpr std::int16_t kKeyUp = 38;
 inline constexpr std::int16_t kKeyDown = 40;
 inline constexpr std::int16_t kBackspace = 8;
 
-// The one table of which controls accept which action, read by everything that acts for a person.
+// Which controls accept which action: the one table for everything acting for a person.
 enum class Action { Focus, Type, Paste, KeyDown, Spin, Click, Hover };
 bool accepts(const Control& control, Action action);
 
