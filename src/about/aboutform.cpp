@@ -68,6 +68,7 @@ void AboutForm::applyLayout() {
         link->setFont(linkFont);
         link->setAlignment(Align::Center);
         link->setSystemColors(SystemColor::Highlight, SystemColor::Menu);
+        link->setLink(true);
     }
     Label2.setFont(smallFont);
     Label4.setFont(smallFont);
@@ -83,13 +84,11 @@ void AboutForm::applyLayout() {
     LabelMail.setAccessibleDescription("Click to write to it.");
     Command3.setAccessibleDescription("Closes this window.");
 
-    // As in any dialog, Escape closes it like OK; the addresses follow OK in the Tab order.
+    // As in any dialog, Escape closes it like OK; the links follow OK in the Tab order.
     Command3.setCancel(true);
     Command3.setTabIndex(0);
     LabelWeb.setTabIndex(1);
     LabelMail.setTabIndex(2);
-    LabelWeb.setLink(true);
-    LabelMail.setLink(true);
 }
 
 std::string AboutForm::versionCaption(std::string_view major, std::string_view minor,

@@ -1,6 +1,6 @@
-// The calculator state record: the quantities every handler and both ticks read and write.
-// The names are the calculator's own; single-precision fields take part in double arithmetic
-// with their exact single value (a power factor of 0.85 is 0.85000002384185791015625).
+// The quantities every handler and both ticks read and write, under the calculator's names.
+// Single-precision fields take part in double arithmetic with their exact single value (a power
+// factor of 0.85 is 0.85000002384185791015625).
 #pragma once
 
 #include <cstdint>
