@@ -103,7 +103,7 @@ void MainForm::applyLayout() {
     Label5.setSystemColors(controls::SystemColor::WindowText, controls::SystemColor::Window);
     Label6.setFont(noteFont);
 
-    // Tab order; the spin buttons take no focus from the Tab key, labels none at all.
+    // The spin buttons take no focus from the Tab key, labels none at all.
     int index = 0;
     for (controls::Control* control : std::initializer_list<controls::Control*>{
              &SPh, &V, &A, &W, &Factor, &V2, &Imped, &TPh, &Trbutton, &V2S, &VS, &PS, &AS, &PFS,

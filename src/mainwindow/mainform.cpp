@@ -89,11 +89,8 @@ void MainForm::Form_KeyPress(std::int16_t& KeyAscii) {
 }
 
 void MainForm::arrowKeys(std::int16_t KeyCode, void (MainForm::*down)(), void (MainForm::*up)()) {
-    if (KeyCode == controls::kKeyDown) {
-        (this->*down)();
-    } else if (KeyCode == controls::kKeyUp) {
-        (this->*up)();
-    }
+    if (KeyCode == controls::kKeyDown) (this->*down)();
+    if (KeyCode == controls::kKeyUp) (this->*up)();
 }
 
 void MainForm::Command3D1_Click() {

@@ -94,7 +94,6 @@ void MainForm::V2_Change() {
 
 void MainForm::V2_GotFocus() {
     V2.selectAll();
-    // As the other voltage fields do.
     derive(calc::Quantity::Power);
 }
 
