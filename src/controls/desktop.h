@@ -27,7 +27,7 @@ class Desktop {
     virtual ScreenSize screenSize() const = 0;
     // At once; the caller's window already refuses all further events.
     virtual void endProgram() = 0;
-    // A window appears or comes to the front; or goes away for good.
+    // A window appears or comes to the front, or goes away for good.
     virtual void showWindow(Window& window) = 0;
     virtual void unloadWindow(Window& window) = 0;
 };
