@@ -94,6 +94,8 @@ TEST(Accessibility, IdleTicksWriteNothing) {
     c.tick();
     c.tick();
     EXPECT_EQ(counter.writes, 0);
+    c.form.Form.setFocus(c.form.Trbutton);  // no handler runs: the focus move alone is written
+    EXPECT_EQ(counter.writes, 1);
     controls::userClick(c.form.SPh);
     EXPECT_GT(counter.writes, 0);
     c.form.Form.setObserver(nullptr);

@@ -59,31 +59,6 @@ TEST(TextBox, TypingAndPastingEditAtTheCaretWithinTheMaximumLength) {
     }
 }
 
-TEST(TextBox, PasteLeavesTheCaretAtTheEndAndCountsCharactersNotBytes) {
-    Fixture f;
-    controls::userPaste(f.box, "\xC3\xA9t\xC3\xA9");  // "été"
-    EXPECT_EQ(f.box.length(), 3);
-    EXPECT_EQ(f.box.selStart(), 3);
-    controls::userPaste(f.box, "a\xFF");  // a stray byte becomes U+FFFD
-    EXPECT_EQ(f.box.text(), "a\xEF\xBF\xBD");
-    f.box.setSelection(0, 1);
-    controls::userPasteOverSelection(f.box, "xy\r\nz");
-    controls::userDelete(f.box);
-    EXPECT_EQ(f.box.text(), "xy");
-}
-
-TEST(Window, DisabledOrHiddenControlsNeverTakeTheFocus) {
-    Fixture f;
-    f.form.setFocus(f.box);
-    f.box.setEnabled(false);
-    EXPECT_EQ(f.form.focused(), nullptr);
-    f.form.setFocus(f.box);
-    EXPECT_EQ(f.form.focused(), nullptr);
-    f.frame.setVisible(false);
-    f.form.setFocus(f.other);
-    EXPECT_EQ(f.form.focused(), nullptr);
-}
-
 // Design-time properties have no observer to repaint them once the window is shown.
 TEST(Control, DesignTimeSettersRefuseAShownWindowAndActionsTheirKinds) {
     Fixture f;
@@ -97,19 +72,6 @@ TEST(Control, DesignTimeSettersRefuseAShownWindowAndActionsTheirKinds) {
     EXPECT_TRUE(controls::accepts(f.form, controls::Action::Click));
     EXPECT_FALSE(
         controls::accepts(controls::Timer("T", &f.form, 1, false), controls::Action::Hover));
-}
-
-TEST(OptionButton, SelectingOneClearsTheOthersOfItsFrameOnly) {
-    Fixture f;
-    controls::OptionButton a("a", &f.frame, {}, "");
-    controls::OptionButton b("b", &f.frame, {}, "");
-    controls::OptionButton elsewhere("c", &f.form, {}, "");
-    elsewhere.setValue(true);
-    a.setValue(true);
-    controls::userClick(b);
-    EXPECT_FALSE(a.value());
-    EXPECT_TRUE(b.value());
-    EXPECT_TRUE(elsewhere.value());
 }
 
 TEST(EventGate, NoTickStartsInsideAHandlerAndNothingRunsAfterTheEnd) {

@@ -31,7 +31,8 @@ struct Case {
     const char* label6;
 };
 
-// Power mask below 1 and from 1; current masks at 1 and 100; overflow of both modes;
+// Power mask below 1 and from 1; current masks at 1 and 100; overflow of both modes, and with
+// no voltage to divide by;
 // secondary current exactly 1, far above the limit, and beyond the double range; no impedance.
 constexpr Case kCases[] = {
     {Three, Power, 208, 10, 1, 0, 1.5F, "3,603", false, "", "", 0, "706", "666"},
@@ -44,8 +45,10 @@ constexpr Case kCases[] = {
     {Single, Power, 1e-300, 1e10, 1, 0, 1.5F, "99,999,999", true, "", "", 0, "1,040", "1000"},
     {Three, Power, 208, 1e10, 0.5F, 0, 1.5F, "5,551,444,919", true, "", "", 0, "706", "666"},
     {Single, Power, 1, 1e10, 1, 0, 1.5F, "999,999,999,998", true, "", "", 0, "1,040", "1000"},
+    {Single, Power, 0, 1e10, 1, 0, 1.5F, "10,000,000,000", true, "", "", 0, "1,040", "1000"},
     {Three, Current, 208, 3603, 1, 0, 1.5F, "10.00", false, "", "", 0, "706", "666"},
     {Single, Current, 100, 50, 1, 0, 1.5F, "0.5", false, "", "", 0, "1,040", "1000"},
+    {Single, Current, 0, 50, 1, 0, 1.5F, "10.00", false, "", "", 0, "1,040", "1000"},
     {Single, Current, 100, 999999999999, 0.5F, 0, 1.5F, "4,999,999,949", true, "", "", 0, "1,040",
      "1000"},
     {Single, Power, 1, 99999999, 1, 1e-4, 0, "99,999,999", false, "999,999,990,000",
