@@ -2,8 +2,11 @@
 // with the note a pointer over it would write now, without costing an idle tick anything.
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <initializer_list>
 #include <string>
+#include <tuple>
+#include <utility>
 #include <vector>
 
 #include "about/aboutform.h"
@@ -17,9 +20,11 @@ struct WriteCounter : controls::Observer {
 };
 
 // Every control is named, with two font families only, each size a whole number of pixels at
-// 96 dpi, buttons in bold and options not, and results aligned on their last digit.
+// 96 dpi, buttons in bold and options not, results aligned on their last digit, and
+// descriptions in whole sentences.
 TEST(Accessibility, EveryControlIsNamedAndLegible) {
     StartedForm c;
+    controls::userClick(c.form.Command1);  // spends the buttons' hint
     controls::userClick(c.form.Command3D2);
     for (const controls::Window* window : {&c.form.Form, &c.form.about()->Form}) {
         for (const controls::Control* control : window->controls()) {
@@ -33,6 +38,9 @@ TEST(Accessibility, EveryControlIsNamedAndLegible) {
             const bool option = control->kind() == controls::Kind::OptionButton;
             EXPECT_FALSE(font.bold && option) << control->name();
             if (control->kind() == controls::Kind::Timer) continue;
+            const std::string& description = control->accessibleDescription();
+            const bool sentence = std::isupper(static_cast<unsigned char>(description[0])) != 0;
+            EXPECT_TRUE(!sentence || description.ends_with('.')) << control->name();
             // A control without a name of its own is known by its caption; a text box is not.
             const bool named = !control->accessibleName().empty() ||
                                (control->kind() != controls::Kind::TextBox &&
@@ -59,8 +67,51 @@ TEST(Accessibility, HintAreasDescribeThemselvesWithTheNoteTheyWouldWrite) {
             controls::userHover(*area);
             EXPECT_EQ(description, f.Label5.caption()) << area->name();
         }
-        EXPECT_TRUE(
-            f.Imped.accessibleDescription().ends_with("\n" + f.ImpedFrame.accessibleDescription()));
+        for (const auto& [field, area] : {std::pair(&f.Imped, &f.ImpedFrame), {&f.V2, &f.Frame3D6}})
+            EXPECT_TRUE(
+                field->accessibleDescription().ends_with("\n" + area->accessibleDescription()))
+                << field->name();
+    }
+}
+
+// A field is named by its quantity, which its frame and spin button share, and by its unit in the
+// word its unit label speaks; a phase option speaks the formula the window then shows.
+TEST(Accessibility, FieldsAreNamedAfterTheirFrameUnitAndSpinButton) {
+    StartedForm c;
+    MainForm& f = c.form;
+    const std::tuple<controls::Control*, controls::Control*, controls::Label*,
+                     controls::SpinButton*>
+        rows[] = {
+            {&f.Frame3D1, &f.V, &f.Label1, &f.VS},
+            {&f.FramePrX, &f.A1, &f.Label8, nullptr},
+            {&f.Frame3D2, &f.A, &f.Label3, &f.AS},
+            {&f.Frame3D4, &f.Factor, nullptr, &f.PFS},
+            {&f.Frame3D3, &f.W, &f.VA, &f.PS},
+            {nullptr, &f.V2, &f.Label2, &f.V2S},
+            {&f.Frame3D7, &f.A2, &f.Label4, nullptr},
+            {&f.Frame3D8, &f.A2M, &f.Label7, nullptr},
+            {&f.ImpedFrame, &f.Imped, &f.Label11, &f.ImpSpin},
+            {&f.SSFrame2, &f.Fault, &f.Label10, nullptr},
+        };
+    for (const auto& [frame, field, unit, spin] : rows) {
+        const std::string& name = field->accessibleName();
+        std::string quantity = name.substr(0, name.find(", "));
+        EXPECT_TRUE(frame == nullptr || frame->accessibleName() == quantity) << name;
+        if (unit != nullptr) {
+            const std::string& word = unit->accessibleDescription();
+            EXPECT_TRUE(name.ends_with(", " + word.substr(word.rfind(' ') + 1))) << name;
+        }
+        quantity[0] = static_cast<char>(std::tolower(quantity[0]));
+        EXPECT_TRUE(spin == nullptr || spin->accessibleName() == "Steps of the " + quantity)
+            << name;
+    }
+    for (controls::OptionButton* option : {&f.SPh, &f.TPh}) {
+        controls::userClick(*option);
+        c.tick();
+        std::string spoken = option->accessibleDescription();
+        for (std::size_t at; (at = spoken.find(" × ")) != std::string::npos;)
+            spoken.replace(at, 4, " * ");
+        EXPECT_NE(spoken.find(f.Wzor.caption()), std::string::npos) << spoken;
     }
 }
 
