@@ -22,25 +22,26 @@ struct Fixture {
     Fixture() { form.show(desktop); }
 };
 
-constexpr std::int16_t kPaste = -1;  // "95" pasted over the selection instead of a key
-
+// One character is typed ("\b" is Backspace), more are pasted over the selection.
 TEST(TextBox, TypingAndPastingEditAtTheCaretWithinTheMaximumLength) {
     struct Case {
         const char* start;
         int selStart, selLength, maxLength;
-        std::int16_t key;
+        const char* input;
         const char* text;
         int caret;
     };
     const Case cases[] = {
-        {"208", 0, 3, 0, '1', "1", 1},         // replaces the selection
-        {"208", 1, 0, 0, '5', "2508", 2},      // inserts at the caret
-        {"0.85", 2, 2, 0, 8, "0.", 2},         // Backspace deletes the selection
-        {"0.85", 0, 0, 4, '9', "0.85", 0},     // full: refused
-        {"0.85", 2, 2, 4, '9', "0.9", 3},      // replacing keeps it within the limit
-        {"0.85", 0, 0, 4, kPaste, "0.85", 0},  // a paste into a full field is refused
-        {"0.85", 2, 2, 4, kPaste, "0.95", 4},  // and cut to the limit
-        {"12", 5, 9, 0, '3', "123", 3},        // a selection past the end is cut
+        {"208", 0, 3, 0, "1", "1", 1},       // replaces the selection
+        {"208", 1, 0, 0, "5", "2508", 2},    // inserts at the caret
+        {"0.85", 2, 2, 0, "\b", "0.", 2},    // Backspace deletes the selection
+        {"0.85", 0, 0, 4, "9", "0.85", 0},   // full: refused
+        {"0.85", 2, 2, 4, "9", "0.9", 3},    // replacing keeps it within the limit
+        {"0.85", 0, 0, 4, "95", "0.85", 0},  // a paste into a full field is refused
+        {"0.85", 2, 2, 4, "95", "0.95", 4},  // and cut to the limit
+        {"12", 5, 9, 0, "3", "123", 3},      // a selection past the end is cut
+        // each stray byte becomes one mark
+        {"", 0, 0, 0, "\xC3\x41\xFF", "\uFFFDA\uFFFD", 3},
     };
     for (const Case& c : cases) {
         scenario::RecordingDesktop desktop;
@@ -49,10 +50,10 @@ TEST(TextBox, TypingAndPastingEditAtTheCaretWithinTheMaximumLength) {
         controls::TextBox box("Box", &form, {}, c.start, c.maxLength);
         form.show(desktop);
         box.setSelection(c.selStart, c.selLength);
-        if (c.key == kPaste) {
-            controls::userPasteOverSelection(box, "95");
+        if (c.input[1] == '\0') {
+            controls::userType(box, c.input[0]);
         } else {
-            controls::userType(box, c.key);
+            controls::userPasteOverSelection(box, c.input);
         }
         EXPECT_EQ(box.text(), c.text) << c.start;
         EXPECT_EQ(box.selStart(), c.caret) << c.start;
@@ -67,6 +68,9 @@ TEST(Control, DesignTimeSettersRefuseAShownWindowAndActionsTheirKinds) {
     f.box.setCaption("notified");  // any time
     controls::Label label("Label", &f.frame, {}, "");
     EXPECT_THROW(label.setWordWrap(true), std::logic_error);
+    EXPECT_THROW(label.setSystemColors({}, {}), std::logic_error);
+    controls::SpinButton spin("Spin", &f.frame, {});
+    EXPECT_THROW(spin.setArrowNames("up", "down"), std::logic_error);
     EXPECT_FALSE(controls::userClick(f.box));
     EXPECT_TRUE(controls::userClick(label));
     EXPECT_TRUE(controls::accepts(f.form, controls::Action::Click));
