@@ -75,7 +75,8 @@ TEST(Accessibility, HintAreasDescribeThemselvesWithTheNoteTheyWouldWrite) {
 }
 
 // A field is named by its quantity, which its frame and spin button share, and by its unit in the
-// word its unit label speaks; a phase option speaks the formula the window then shows.
+// word its unit label speaks; one that steps says with which keys. A phase option speaks the
+// formula the window then shows.
 TEST(Accessibility, FieldsAreNamedAfterTheirFrameUnitAndSpinButton) {
     StartedForm c;
     MainForm& f = c.form;
@@ -104,6 +105,9 @@ TEST(Accessibility, FieldsAreNamedAfterTheirFrameUnitAndSpinButton) {
         quantity[0] = static_cast<char>(std::tolower(quantity[0]));
         EXPECT_TRUE(spin == nullptr || spin->accessibleName() == "Steps of the " + quantity)
             << name;
+        const bool keys =
+            field->accessibleDescription().find(" with Up and Down") != std::string::npos;
+        EXPECT_EQ(keys, spin != nullptr) << name;
     }
     for (controls::OptionButton* option : {&f.SPh, &f.TPh}) {
         controls::userClick(*option);
