@@ -1,7 +1,7 @@
 // Holds number reading (any text) and every mask and general text (any double or single) against
 // a reference apart from the number library: its own scanner with the C library's strtod, and
-// std::to_chars digits rounded again as strings. Every text written is read back, as change
-// handlers do.
+// std::to_chars digits rounded again as a whole number. Every text written is read back, as
+// change handlers do.
 #include <algorithm>
 #include <bit>
 #include <cfloat>
@@ -41,27 +41,18 @@ struct Scanned {
 std::optional<Scanned> scan(std::string_view s, bool thousands) {
     Scanned r;
     std::size_t i = 0;
-    if (i < s.size() && (s[i] == '+' || s[i] == '-')) r.negative = s[i++] == '-';
-    bool digits = false;
-    for (;
-         digitAt(s, i) || (thousands && i < s.size() && s[i] == ',' && digits && digitAt(s, i + 1));
-         ++i) {
+    if (s.starts_with('+') || s.starts_with('-')) r.negative = s[i++] == '-';
+    const auto comma = [&] { return thousands && digitAt(s, i + 1) && s[i] == ','; };
+    for (; digitAt(s, i) || (!r.plain.empty() && comma()); ++i)
         if (s[i] != ',') r.plain += s[i];
-        digits = true;
-    }
-    if (i < s.size() && s[i] == '.') {
-        r.plain += s[i++];
-        for (; digitAt(s, i); ++i, digits = true) r.plain += s[i];
-    }
-    if (!digits) return std::nullopt;
-    if (i < s.size() && (s[i] == 'e' || s[i] == 'E')) {
-        std::size_t k = i + 1 + (i + 1 < s.size() && (s[i + 1] == '+' || s[i + 1] == '-'));
-        if (digitAt(s, k)) {
-            r.plain += 'e';
-            r.plain += s.substr(i + 1, k - i - 1);
-            for (; digitAt(s, k); ++k) r.plain += s[k];
-            i = k;
-        }
+    if (i < s.size() && s[i] == '.') r.plain += s[i++];
+    for (; digitAt(s, i); ++i) r.plain += s[i];
+    if (r.plain.find_first_not_of('.') == std::string::npos) return std::nullopt;
+    std::size_t k = i + 1 + (i + 1 < s.size() && (s[i + 1] == '+' || s[i + 1] == '-'));
+    if (i < s.size() && (s[i] == 'e' || s[i] == 'E') && digitAt(s, k)) {
+        for (; digitAt(s, k); ++k) {}
+        r.plain += s.substr(i, k - i);
+        i = k;
     }
     r.end = i;
     return r;
@@ -83,10 +74,9 @@ void checkText(std::string_view text) {
     if (whole && text.find_first_not_of(' ', start + whole->end) != std::string_view::npos)
         whole.reset();
     const std::optional<double> asDouble = whole ? nearest<double>(*whole) : std::nullopt;
-    const bool numeric = asDouble.has_value();
-    if (calc::isNumeric(text) != numeric) fail("isNumeric", text, numeric ? "false" : "true");
+    if (calc::isNumeric(text) != asDouble.has_value()) fail("isNumeric", text, "");
     if (calc::toDouble(text) != asDouble.value_or(0)) fail("toDouble", text, "");
-    if (numeric &&
+    if (asDouble &&
         calc::toSingle(text) != nearest<float>(*whole).value_or(std::copysign(FLT_MAX, *asDouble)))
         fail("toSingle", text, "");
     std::string packed(text);
@@ -97,26 +87,12 @@ void checkText(std::string_view text) {
     if (calc::leadingNumber(text) != expected) fail("leadingNumber", text, "");
 }
 
-// |x| to `count` significant digits, halves to even, as digits x 10^power.
-struct Digits {
-    std::string digits;
-    int power = 0;
-};
-
-Digits significant(double x, int count) {
+// |x| to `count` significant digits, halves to even: "d.ddde+XX".
+std::string scientific(double x, int count) {
     char buffer[64];
-    const auto end = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(x),
-                                   std::chars_format::scientific, count - 1)
-                         .ptr;
-    const std::string_view text(buffer, static_cast<std::size_t>(end - buffer));
-    Digits d;
-    for (char c : text.substr(0, text.find('e')))
-        if (c != '.') d.digits += c;
-    int exponent = 0;
-    const std::string_view e = text.substr(text.find('e') + 1);
-    std::from_chars(e.data() + (e[0] == '+'), e.data() + e.size(), exponent);
-    d.power = exponent - count + 1;
-    return d;
+    return {buffer, std::to_chars(buffer, buffer + sizeof buffer, std::fabs(x),
+                                  std::chars_format::scientific, count - 1)
+                        .ptr};
 }
 
 constexpr std::string_view kMasks[] = {"0.##########", "##.00",     "###,###", "#,##0",
@@ -126,33 +102,28 @@ constexpr std::string_view kMasks[] = {"0.##########", "##.00",     "###,###", "
 std::string reference(double x, std::string_view mask) {
     if (mask == "Fixed") mask = "0.00";
     const std::size_t dot = std::min(mask.find('.'), mask.size());
-    const bool point = dot < mask.size();
-    const int decimals = point ? static_cast<int>(mask.size() - dot - 1) : 0;
-    const auto kept = static_cast<std::size_t>(std::count(mask.begin() + dot, mask.end(), '0'));
-    const Digits d = significant(x, 15);
-    // Units of 10^-decimals, halves away from zero.
-    std::string units = d.digits;
-    const int shift = d.power + decimals;
-    if (shift >= 0) {
-        units += std::string(static_cast<std::size_t>(shift), '0');
-    } else if (-shift > static_cast<int>(units.size())) {
-        units = "0";
-    } else {
-        const bool up = units[units.size() + shift] >= '5';
-        units.resize(units.size() + shift);
-        std::size_t i = units.size();
-        for (; up && i > 0 && units[i - 1] == '9'; --i) units[i - 1] = '0';
-        if (up) i > 0 ? void(++units[i - 1]) : void(units.insert(0, "1"));
+    const auto decimals = static_cast<int>(mask.size() - std::min(dot + 1, mask.size()));
+    const std::string s = scientific(x, 15);
+    // The 15 digits as a whole number of 10^-decimals units, halves away from zero.
+    std::string units = s.substr(0, 1) + s.substr(2, 14);
+    const int shift = std::stoi(s.substr(17)) - 14 + decimals;
+    if (shift < 0) {
+        std::uint64_t n = std::stoull(units);
+        std::uint64_t unit = 1;
+        for (int i = 0; i < std::min(-shift, 18); ++i) unit *= 10;
+        units = std::to_string(n / unit + (n % unit * 2 >= unit));
     }
+    units.append(static_cast<std::size_t>(std::max(shift, 0)), '0');
     units.insert(0, static_cast<std::size_t>(decimals + 1), '0');
-    std::string whole = units.substr(0, units.size() - decimals);
-    std::string fraction = units.substr(units.size() - decimals);
+    std::string whole = units.substr(0, units.size() - static_cast<std::size_t>(decimals));
+    std::string fraction = units.substr(whole.size());
     whole.erase(0, std::min(whole.find_first_not_of('0'), whole.size()));
     if (whole.empty() && mask[dot - 1] == '0') whole = "0";
+    const auto kept = static_cast<std::size_t>(std::count(mask.begin() + dot, mask.end(), '0'));
     while (fraction.size() > kept && fraction.back() == '0') fraction.pop_back();
     if (mask.find(',') != std::string_view::npos)
         for (int i = static_cast<int>(whole.size()) - 3; i > 0; i -= 3) whole.insert(i, ",");
-    std::string text = whole + (point ? "." + fraction : "");
+    std::string text = whole + (dot < mask.size() ? "." + fraction : "");
     if (std::signbit(x) && text.find_first_of("123456789") != std::string::npos)
         text.insert(0, "-");
     return text;
@@ -160,10 +131,9 @@ std::string reference(double x, std::string_view mask) {
 
 // A general text has `count` significant digits, and reads back as their value.
 void checkGeneral(const std::string& text, double shown, int count, const char* subject) {
-    const Digits d = significant(shown, count);
-    const std::string plain = d.digits + "e" + std::to_string(d.power);
+    const std::string digits = scientific(shown, count);
     double back = 0;
-    std::from_chars(plain.data(), plain.data() + plain.size(), back);
+    std::from_chars(digits.data(), digits.data() + digits.size(), back);
     if (calc::toDouble(text) != std::copysign(back, shown)) fail("general text", subject, text);
     checkText(text);
 }
