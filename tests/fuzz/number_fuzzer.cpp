@@ -131,9 +131,7 @@ std::string reference(double x, std::string_view mask) {
 
 // A general text has `count` significant digits, and reads back as their value.
 void checkGeneral(const std::string& text, double shown, int count, const char* subject) {
-    const std::string digits = scientific(shown, count);
-    double back = 0;
-    std::from_chars(digits.data(), digits.data() + digits.size(), back);
+    const double back = std::strtod(scientific(shown, count).c_str(), nullptr);
     if (calc::toDouble(text) != std::copysign(back, shown)) fail("general text", subject, text);
     checkText(text);
 }
