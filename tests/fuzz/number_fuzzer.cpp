@@ -4,17 +4,15 @@
 // change handlers do.
 #include <algorithm>
 #include <bit>
-#include <cfloat>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
 #include <iostream>
-#include <optional>
+#include <limits>
 #include <string>
 #include <string_view>
-#include <type_traits>
 
 #include "calc/numbers.h"
 
@@ -30,61 +28,51 @@ bool digitAt(std::string_view s, std::size_t i) {
     return i < s.size() && s[i] >= '0' && s[i] <= '9';
 }
 
-// The longest number at the start of s as text for strtod, the sign apart; "," only between
-// two digits when `thousands`, and the exponent only when complete.
-struct Scanned {
-    bool negative = false;
+// The longest number at the start of s as text for strtod (empty if none), and its length
+// through `i`; "," only between two digits when `thousands`, the exponent only when complete.
+std::string scan(std::string_view s, bool thousands, std::size_t& i) {
     std::string plain;
-    std::size_t end = 0;
-};
-
-std::optional<Scanned> scan(std::string_view s, bool thousands) {
-    Scanned r;
-    std::size_t i = 0;
-    if (s.starts_with('+') || s.starts_with('-')) r.negative = s[i++] == '-';
+    i = 0;
+    if (s.starts_with('+') || s.starts_with('-')) plain += s[i++];
     const auto comma = [&] { return thousands && digitAt(s, i + 1) && s[i] == ','; };
-    for (; digitAt(s, i) || (!r.plain.empty() && comma()); ++i)
-        if (s[i] != ',') r.plain += s[i];
-    if (i < s.size() && s[i] == '.') r.plain += s[i++];
-    for (; digitAt(s, i); ++i) r.plain += s[i];
-    if (r.plain.find_first_not_of('.') == std::string::npos) return std::nullopt;
+    for (; digitAt(s, i) || (i > 0 && digitAt(s, i - 1) && comma()); ++i)
+        if (s[i] != ',') plain += s[i];
+    if (i < s.size() && s[i] == '.') plain += s[i++];
+    for (; digitAt(s, i); ++i) plain += s[i];
+    if (plain.find_first_of("0123456789") == std::string::npos) return "";
     std::size_t k = i + 1 + (i + 1 < s.size() && (s[i + 1] == '+' || s[i + 1] == '-'));
     if (i < s.size() && (s[i] == 'e' || s[i] == 'E') && digitAt(s, k)) {
         for (; digitAt(s, k); ++k) {}
-        r.plain += s.substr(i, k - i);
+        plain += s.substr(i, k - i);
         i = k;
     }
-    r.end = i;
-    return r;
+    return plain;
 }
 
-// The nearest Float, ties to even (an underflow gives 0), as the C library reads it: a second
-// reading apart from from_chars. The fuzzer never leaves the C locale. None beyond the range.
+// What the program shows for x: a NaN as 0 and an infinity as the largest value of its sign.
 template <typename Float>
-std::optional<Float> nearest(const Scanned& n) {
-    const Float value = std::is_same_v<Float, float> ? std::strtof(n.plain.c_str(), nullptr)
-                                                     : std::strtod(n.plain.c_str(), nullptr);
-    if (std::isinf(value)) return std::nullopt;
-    return n.negative ? -value : value;
+Float held(Float x) {
+    if (std::isnan(x)) return 0;
+    return std::isinf(x) ? std::copysign(std::numeric_limits<Float>::max(), x) : x;
 }
 
+// The C library's strtod reads the nearest value, ties to even, infinite beyond the range: a
+// second reading apart from the program's from_chars. The fuzzer never leaves the C locale.
 void checkText(std::string_view text) {
     const std::size_t start = std::min(text.find_first_not_of(' '), text.size());
-    std::optional<Scanned> whole = scan(text.substr(start), true);
-    if (whole && text.find_first_not_of(' ', start + whole->end) != std::string_view::npos)
-        whole.reset();
-    const std::optional<double> asDouble = whole ? nearest<double>(*whole) : std::nullopt;
-    if (calc::isNumeric(text) != asDouble.has_value()) fail("isNumeric", text, "");
-    if (calc::toDouble(text) != asDouble.value_or(0)) fail("toDouble", text, "");
-    if (asDouble &&
-        calc::toSingle(text) != nearest<float>(*whole).value_or(std::copysign(FLT_MAX, *asDouble)))
+    std::size_t end = 0;
+    std::string whole = scan(text.substr(start), true, end);
+    if (text.find_first_not_of(' ', start + end) != std::string_view::npos) whole.clear();
+    const double value = std::strtod(whole.c_str(), nullptr);
+    const bool numeric = !whole.empty() && std::isfinite(value);
+    if (calc::isNumeric(text) != numeric) fail("isNumeric", text, "");
+    if (calc::toDouble(text) != (numeric ? value : 0)) fail("toDouble", text, "");
+    if (numeric && calc::toSingle(text) != held(std::strtof(whole.c_str(), nullptr)))
         fail("toSingle", text, "");
     std::string packed(text);
     std::erase_if(packed, [](char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; });
-    const auto lead = scan(packed, false);
-    const double expected =
-        lead ? nearest<double>(*lead).value_or(lead->negative ? -DBL_MAX : DBL_MAX) : 0;
-    if (calc::leadingNumber(text) != expected) fail("leadingNumber", text, "");
+    const double lead = std::strtod(scan(packed, false, end).c_str(), nullptr);
+    if (calc::leadingNumber(text) != held(lead)) fail("leadingNumber", text, "");
 }
 
 // |x| to `count` significant digits, halves to even: "d.ddde+XX".
@@ -131,15 +119,17 @@ std::string reference(double x, std::string_view mask) {
 
 // A general text has `count` significant digits, and reads back as their value.
 void checkGeneral(const std::string& text, double shown, int count, const char* subject) {
+    // The largest double rounds up past the range: a text that is not numeric, read as 0.
     const double back = std::strtod(scientific(shown, count).c_str(), nullptr);
-    if (calc::toDouble(text) != std::copysign(back, shown)) fail("general text", subject, text);
+    const double expected = std::isinf(back) ? 0 : std::copysign(back, shown);
+    if (calc::toDouble(text) != expected) fail("general text", subject, text);
     checkText(text);
 }
 
 void checkDouble(double x) {
     char subject[64] = {};
     std::to_chars(subject, subject + 63, x, std::chars_format::hex);
-    const double shown = std::isnan(x) ? 0 : std::isinf(x) ? std::copysign(DBL_MAX, x) : x;
+    const double shown = held(x);
     for (const std::string_view mask : kMasks) {
         const std::string text = calc::format(x, mask);
         if (text != reference(shown, mask)) fail(mask, subject, text);
@@ -159,10 +149,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::memcpy(&bits, data, std::min(size, sizeof bits));
     checkDouble(std::bit_cast<double>(bits));
     const float single = std::bit_cast<float>(static_cast<std::uint32_t>(bits));
-    const float shown = std::isnan(single)   ? 0
-                        : std::isinf(single) ? std::copysign(FLT_MAX, single)
-                                             : single;
-    checkGeneral(calc::generalText(single), shown, 7, "single");
+    checkGeneral(calc::generalText(single), held(single), 7, "single");
     // Rounding goes wrong near decimal texts such as 2.675, where raw bits rarely land.
     if (calc::isNumeric(text)) checkDouble(calc::toDouble(text));
     return 0;
