@@ -12,7 +12,6 @@
 #include <string>
 #include <string_view>
 #include <unordered_map>
-#include <variant>
 
 #include "calc/messages.h"
 #include "calc/state.h"
@@ -41,18 +40,17 @@ bool known(const scenario::Message& m) {
     if (m.text == calc::kRangeMessage || m.text == calc::kRangeMessageAlt)
         return (m.title == calc::kAppTitle || m.title == calc::kOutOfRangeTitle) &&
                style == MessageStyle::Exclamation;
-    const bool powerFactor = m.text == calc::kPowerFactorMessage && m.title == calc::kAppTitle;
-    const bool impedance = m.text == calc::kImpedanceMessage && m.title == calc::kImpedanceTitle;
-    return (powerFactor || impedance) && style == MessageStyle::Information;
+    return style == MessageStyle::Information &&
+           ((m.text == calc::kPowerFactorMessage && m.title == calc::kAppTitle) ||
+            (m.text == calc::kImpedanceMessage && m.title == calc::kImpedanceTitle));
 }
 
 // An exponent, too, only a pasted text may hold (and Label6 its own).
-bool showsNoNumber(const std::string& text, bool exponentAllowed) {
-    std::string lower(text.size(), ' ');
-    std::transform(text.begin(), text.end(), lower.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return lower.find("nan") != std::string::npos || lower.find("inf") != std::string::npos ||
-           (!exponentAllowed && text.find("E+") != std::string::npos);
+bool showsNoNumber(std::string text, bool exponentAllowed) {
+    const bool exponent = !exponentAllowed && text.find("E+") != std::string::npos;
+    for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return exponent || text.find("nan") != std::string::npos ||
+           text.find("inf") != std::string::npos;
 }
 
 // Whether the named control takes the action; checking builds a window, so once per line.
@@ -69,12 +67,11 @@ class Run {
     explicit Run(bool pasting) : pasting_(pasting) {
         MainForm& form = session_.form();
         controls::EventGate& gate = form.Form.gate();
-        for (controls::Timer* timer : {&form.Timer1, &form.Timer2}) {
+        for (controls::Timer* timer : {&form.Timer1, &form.Timer2})
             timer->onTimer = [&gate, tick = std::move(timer->onTimer)] {
                 if (gate.depth() != 1) violated("a tick ran inside another handler", "");
                 tick();
             };
-        }
         // A modal box: timers fire on screen meanwhile, and the gate must turn them away.
         session_.desktop().whileOpen = [&form](const scenario::Message& message) {
             controls::Timer& running = form.Timer1.enabled() ? form.Timer1 : form.Timer2;
@@ -89,38 +86,31 @@ class Run {
             std::from_chars(line.data() + 7, line.data() + line.size(), times);
             line = last_;
         }
-        for (int i = 0; i < std::min(times, kMaxRepeat) && !exhausted(); ++i)
-            if (!runAction(line, number)) return;
+        scenario::LineResult parsed = scenario::parseLine(line, number);
+        scenario::Command& command = parsed.command;
+        if (!parsed.isCommand || !scenario::isAction(command.verb)) return;
+        if (command.verb == scenario::Verb::Set && !pasting_) return;
+        if (command.verb == scenario::Verb::Tick) {
+            command.numbers.at(0) = std::min(command.numbers.at(0), kMaxTicksPerLine);
+        } else if (!fits(line, command)) {
+            return;
+        }
         last_ = line;
+        for (int i = 0; i < std::min(times, kMaxRepeat) && !exhausted(); ++i, ++actions_) {
+            session_.run(command);
+            check();
+        }
     }
 
     bool exhausted() const { return actions_ >= kMaxActions; }
 
   private:
-    bool runAction(std::string_view line, int number) {
-        scenario::LineResult parsed = scenario::parseLine(line, number);
-        scenario::Command& command = parsed.command;
-        if (!parsed.isCommand || !scenario::isAction(command.verb)) return false;
-        if (command.verb == scenario::Verb::Set && !pasting_) return false;
-        if (command.verb == scenario::Verb::Tick) {
-            command.numbers.at(0) = std::min(command.numbers.at(0), kMaxTicksPerLine);
-        } else if (!fits(line, command)) {
-            return false;
-        }
-        session_.run(command);
-        ++actions_;
-        check();
-        return true;
-    }
-
     void check() {
         MainForm& form = session_.form();
         if (form.Form.gate().depth() != 0) violated("a handler did not return", "");
-        calc::forEachVariable(form.state, [](std::string_view name, calc::VariableRef ref) {
-            const double value = std::holds_alternative<double*>(ref)  ? *std::get<double*>(ref)
-                                 : std::holds_alternative<float*>(ref) ? *std::get<float*>(ref)
-                                                                       : 0;
-            if (!std::isfinite(value)) violated("a quantity is not finite", name);
+        calc::forEachVariable(form.state, [](std::string_view name, auto* value) {
+            if (!std::isfinite(static_cast<double>(*value)))
+                violated("a quantity is not finite", name);
         });
         for (const controls::Label* label :
              {&form.A1, &form.A2, &form.A2M, &form.Fault, &form.Label6, &form.Wzor}) {
@@ -130,15 +120,13 @@ class Run {
                 violated("shows no number", label->name() + " " + text);
         }
         for (const controls::TextBox* box :
-             {&form.V, &form.A, &form.W, &form.Factor, &form.V2, &form.Imped}) {
+             {&form.V, &form.A, &form.W, &form.Factor, &form.V2, &form.Imped})
             if (!pasting_ && showsNoNumber(box->text(), false))
                 violated("shows no number", box->name() + " " + box->text());
-        }
         const auto& messages = session_.desktop().messages;
-        for (; seen_ < messages.size(); ++seen_) {
+        for (; seen_ < messages.size(); ++seen_)
             if (!known(messages[seen_]))
                 violated("a message box the calculator never shows", messages[seen_].text);
-        }
     }
 
     scenario::Session session_;

@@ -1,20 +1,18 @@
 // Holds number reading (any text) and every mask and general text (any double or single) against
 // a reference apart from the number library: its own scanner with the C library's strtod, and
-// std::to_chars digits rounded again as strings. Every text written is read back, as change
-// handlers do.
+// std::to_chars digits rounded again as a whole number. Every text written is read back, as
+// change handlers do.
 #include <algorithm>
 #include <bit>
-#include <cfloat>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
 #include <iostream>
-#include <optional>
+#include <limits>
 #include <string>
 #include <string_view>
-#include <type_traits>
 
 #include "calc/numbers.h"
 
@@ -30,93 +28,59 @@ bool digitAt(std::string_view s, std::size_t i) {
     return i < s.size() && s[i] >= '0' && s[i] <= '9';
 }
 
-// The longest number at the start of s as text for strtod, the sign apart; "," only between
-// two digits when `thousands`, and the exponent only when complete.
-struct Scanned {
-    bool negative = false;
+// The longest number at the start of s as text for strtod (empty if none), and its length
+// through `i`; "," only between two digits when `thousands`, the exponent only when complete.
+std::string scan(std::string_view s, bool thousands, std::size_t& i) {
     std::string plain;
-    std::size_t end = 0;
-};
-
-std::optional<Scanned> scan(std::string_view s, bool thousands) {
-    Scanned r;
-    std::size_t i = 0;
-    if (i < s.size() && (s[i] == '+' || s[i] == '-')) r.negative = s[i++] == '-';
-    bool digits = false;
-    for (;
-         digitAt(s, i) || (thousands && i < s.size() && s[i] == ',' && digits && digitAt(s, i + 1));
-         ++i) {
-        if (s[i] != ',') r.plain += s[i];
-        digits = true;
+    i = 0;
+    if (s.starts_with('+') || s.starts_with('-')) plain += s[i++];
+    const auto comma = [&] { return thousands && digitAt(s, i + 1) && s[i] == ','; };
+    for (; digitAt(s, i) || (i > 0 && digitAt(s, i - 1) && comma()); ++i)
+        if (s[i] != ',') plain += s[i];
+    if (i < s.size() && s[i] == '.') plain += s[i++];
+    for (; digitAt(s, i); ++i) plain += s[i];
+    if (plain.find_first_of("0123456789") == std::string::npos) return "";
+    std::size_t k = i + 1 + (i + 1 < s.size() && (s[i + 1] == '+' || s[i + 1] == '-'));
+    if (i < s.size() && (s[i] == 'e' || s[i] == 'E') && digitAt(s, k)) {
+        for (; digitAt(s, k); ++k) {}
+        plain += s.substr(i, k - i);
+        i = k;
     }
-    if (i < s.size() && s[i] == '.') {
-        r.plain += s[i++];
-        for (; digitAt(s, i); ++i, digits = true) r.plain += s[i];
-    }
-    if (!digits) return std::nullopt;
-    if (i < s.size() && (s[i] == 'e' || s[i] == 'E')) {
-        std::size_t k = i + 1 + (i + 1 < s.size() && (s[i + 1] == '+' || s[i + 1] == '-'));
-        if (digitAt(s, k)) {
-            r.plain += 'e';
-            r.plain += s.substr(i + 1, k - i - 1);
-            for (; digitAt(s, k); ++k) r.plain += s[k];
-            i = k;
-        }
-    }
-    r.end = i;
-    return r;
+    return plain;
 }
 
-// The nearest Float, ties to even (an underflow gives 0), as the C library reads it: a second
-// reading apart from from_chars. The fuzzer never leaves the C locale. None beyond the range.
+// What the program shows for x: a NaN as 0 and an infinity as the largest value of its sign.
 template <typename Float>
-std::optional<Float> nearest(const Scanned& n) {
-    const Float value = std::is_same_v<Float, float> ? std::strtof(n.plain.c_str(), nullptr)
-                                                     : std::strtod(n.plain.c_str(), nullptr);
-    if (std::isinf(value)) return std::nullopt;
-    return n.negative ? -value : value;
+Float held(Float x) {
+    if (std::isnan(x)) return 0;
+    return std::isinf(x) ? std::copysign(std::numeric_limits<Float>::max(), x) : x;
 }
 
+// The C library's strtod reads the nearest value, ties to even, infinite beyond the range: a
+// second reading apart from the program's from_chars. The fuzzer never leaves the C locale.
 void checkText(std::string_view text) {
     const std::size_t start = std::min(text.find_first_not_of(' '), text.size());
-    std::optional<Scanned> whole = scan(text.substr(start), true);
-    if (whole && text.find_first_not_of(' ', start + whole->end) != std::string_view::npos)
-        whole.reset();
-    const std::optional<double> asDouble = whole ? nearest<double>(*whole) : std::nullopt;
-    const bool numeric = asDouble.has_value();
-    if (calc::isNumeric(text) != numeric) fail("isNumeric", text, numeric ? "false" : "true");
-    if (calc::toDouble(text) != asDouble.value_or(0)) fail("toDouble", text, "");
-    if (numeric &&
-        calc::toSingle(text) != nearest<float>(*whole).value_or(std::copysign(FLT_MAX, *asDouble)))
+    std::size_t end = 0;
+    std::string whole = scan(text.substr(start), true, end);
+    if (text.find_first_not_of(' ', start + end) != std::string_view::npos) whole.clear();
+    const double value = std::strtod(whole.c_str(), nullptr);
+    const bool numeric = !whole.empty() && std::isfinite(value);
+    if (calc::isNumeric(text) != numeric) fail("isNumeric", text, "");
+    if (calc::toDouble(text) != (numeric ? value : 0)) fail("toDouble", text, "");
+    if (numeric && calc::toSingle(text) != held(std::strtof(whole.c_str(), nullptr)))
         fail("toSingle", text, "");
     std::string packed(text);
     std::erase_if(packed, [](char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; });
-    const auto lead = scan(packed, false);
-    const double expected =
-        lead ? nearest<double>(*lead).value_or(lead->negative ? -DBL_MAX : DBL_MAX) : 0;
-    if (calc::leadingNumber(text) != expected) fail("leadingNumber", text, "");
+    const double lead = std::strtod(scan(packed, false, end).c_str(), nullptr);
+    if (calc::leadingNumber(text) != held(lead)) fail("leadingNumber", text, "");
 }
 
-// |x| to `count` significant digits, halves to even, as digits x 10^power.
-struct Digits {
-    std::string digits;
-    int power = 0;
-};
-
-Digits significant(double x, int count) {
+// |x| to `count` significant digits, halves to even: "d.ddde+XX".
+std::string scientific(double x, int count) {
     char buffer[64];
-    const auto end = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(x),
-                                   std::chars_format::scientific, count - 1)
-                         .ptr;
-    const std::string_view text(buffer, static_cast<std::size_t>(end - buffer));
-    Digits d;
-    for (char c : text.substr(0, text.find('e')))
-        if (c != '.') d.digits += c;
-    int exponent = 0;
-    const std::string_view e = text.substr(text.find('e') + 1);
-    std::from_chars(e.data() + (e[0] == '+'), e.data() + e.size(), exponent);
-    d.power = exponent - count + 1;
-    return d;
+    return {buffer, std::to_chars(buffer, buffer + sizeof buffer, std::fabs(x),
+                                  std::chars_format::scientific, count - 1)
+                        .ptr};
 }
 
 constexpr std::string_view kMasks[] = {"0.##########", "##.00",     "###,###", "#,##0",
@@ -126,33 +90,28 @@ constexpr std::string_view kMasks[] = {"0.##########", "##.00",     "###,###", "
 std::string reference(double x, std::string_view mask) {
     if (mask == "Fixed") mask = "0.00";
     const std::size_t dot = std::min(mask.find('.'), mask.size());
-    const bool point = dot < mask.size();
-    const int decimals = point ? static_cast<int>(mask.size() - dot - 1) : 0;
-    const auto kept = static_cast<std::size_t>(std::count(mask.begin() + dot, mask.end(), '0'));
-    const Digits d = significant(x, 15);
-    // Units of 10^-decimals, halves away from zero.
-    std::string units = d.digits;
-    const int shift = d.power + decimals;
-    if (shift >= 0) {
-        units += std::string(static_cast<std::size_t>(shift), '0');
-    } else if (-shift > static_cast<int>(units.size())) {
-        units = "0";
-    } else {
-        const bool up = units[units.size() + shift] >= '5';
-        units.resize(units.size() + shift);
-        std::size_t i = units.size();
-        for (; up && i > 0 && units[i - 1] == '9'; --i) units[i - 1] = '0';
-        if (up) i > 0 ? void(++units[i - 1]) : void(units.insert(0, "1"));
+    const auto decimals = static_cast<int>(mask.size() - std::min(dot + 1, mask.size()));
+    const std::string s = scientific(x, 15);
+    // The 15 digits as a whole number of 10^-decimals units, halves away from zero.
+    std::string units = s.substr(0, 1) + s.substr(2, 14);
+    const int shift = std::stoi(s.substr(17)) - 14 + decimals;
+    if (shift < 0) {
+        std::uint64_t n = std::stoull(units);
+        std::uint64_t unit = 1;
+        for (int i = 0; i < std::min(-shift, 18); ++i) unit *= 10;
+        units = std::to_string(n / unit + (n % unit * 2 >= unit));
     }
+    units.append(static_cast<std::size_t>(std::max(shift, 0)), '0');
     units.insert(0, static_cast<std::size_t>(decimals + 1), '0');
-    std::string whole = units.substr(0, units.size() - decimals);
-    std::string fraction = units.substr(units.size() - decimals);
+    std::string whole = units.substr(0, units.size() - static_cast<std::size_t>(decimals));
+    std::string fraction = units.substr(whole.size());
     whole.erase(0, std::min(whole.find_first_not_of('0'), whole.size()));
     if (whole.empty() && mask[dot - 1] == '0') whole = "0";
+    const auto kept = static_cast<std::size_t>(std::count(mask.begin() + dot, mask.end(), '0'));
     while (fraction.size() > kept && fraction.back() == '0') fraction.pop_back();
     if (mask.find(',') != std::string_view::npos)
         for (int i = static_cast<int>(whole.size()) - 3; i > 0; i -= 3) whole.insert(i, ",");
-    std::string text = whole + (point ? "." + fraction : "");
+    std::string text = whole + (dot < mask.size() ? "." + fraction : "");
     if (std::signbit(x) && text.find_first_of("123456789") != std::string::npos)
         text.insert(0, "-");
     return text;
@@ -160,18 +119,17 @@ std::string reference(double x, std::string_view mask) {
 
 // A general text has `count` significant digits, and reads back as their value.
 void checkGeneral(const std::string& text, double shown, int count, const char* subject) {
-    const Digits d = significant(shown, count);
-    const std::string plain = d.digits + "e" + std::to_string(d.power);
-    double back = 0;
-    std::from_chars(plain.data(), plain.data() + plain.size(), back);
-    if (calc::toDouble(text) != std::copysign(back, shown)) fail("general text", subject, text);
+    // The largest double rounds up past the range: a text that is not numeric, read as 0.
+    const double back = std::strtod(scientific(shown, count).c_str(), nullptr);
+    const double expected = std::isinf(back) ? 0 : std::copysign(back, shown);
+    if (calc::toDouble(text) != expected) fail("general text", subject, text);
     checkText(text);
 }
 
 void checkDouble(double x) {
     char subject[64] = {};
     std::to_chars(subject, subject + 63, x, std::chars_format::hex);
-    const double shown = std::isnan(x) ? 0 : std::isinf(x) ? std::copysign(DBL_MAX, x) : x;
+    const double shown = held(x);
     for (const std::string_view mask : kMasks) {
         const std::string text = calc::format(x, mask);
         if (text != reference(shown, mask)) fail(mask, subject, text);
@@ -191,10 +149,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::memcpy(&bits, data, std::min(size, sizeof bits));
     checkDouble(std::bit_cast<double>(bits));
     const float single = std::bit_cast<float>(static_cast<std::uint32_t>(bits));
-    const float shown = std::isnan(single)   ? 0
-                        : std::isinf(single) ? std::copysign(FLT_MAX, single)
-                                             : single;
-    checkGeneral(calc::generalText(single), shown, 7, "single");
+    checkGeneral(calc::generalText(single), held(single), 7, "single");
     // Rounding goes wrong near decimal texts such as 2.675, where raw bits rarely land.
     if (calc::isNumeric(text)) checkDouble(calc::toDouble(text));
     return 0;
