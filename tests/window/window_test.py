@@ -37,7 +37,7 @@ CASES = [
       "focus == SPh", "key shift+Tab", "focus == Command3D1"]),
     ("arrows on a phase option select the other one", 1,
      ["key Down", "focus == TPh", "checked TPh == yes", "V == 208",
-      "key Up", "focus == SPh", "checked SPh == yes", "V == 120"]),
+      "key Up", "focus == SPh", "checked SPh == yes", "checked TPh == no", "V == 120"]),
     ("Return and Space press a focused button", 1,
      ["key shift+Tab shift+Tab shift+Tab", "focus == Command1", "key space",
       "A1 == 15.00", "key shift+Tab", "focus == Trbutton", "key Return", "showing V2 == yes",
