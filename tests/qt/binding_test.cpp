@@ -1,5 +1,6 @@
 // What only the binding does: a refused real key beeps (unseen from outside) and changes nothing,
-// and the widest texts show whole at every scale (run.sh repeats that with the X server's fonts).
+// and the widest texts show whole, bold and no smaller than they must, at every scale (run.sh
+// repeats that with the X server's fonts).
 #include <QClipboard>
 #include <QFontMetrics>
 #include <QGroupBox>
@@ -135,6 +136,12 @@ class BindingTest : public QObject {
         QVERIFY(controls::userTick(form.Timer2));
         QCOMPARE(form.W.text(), "999,999,999,999");
         checkFits(session.top());
+        // Etched frames, dark outside, and bold numbers.
+        const QImage frame =
+            session.top()->findChild<QWidget*>(QStringLiteral("Frame3D3"))->grab().toImage();
+        QVERIFY(qGray(frame.pixel(0, frame.height() / 2)) < qGray(frame.pixel(2, 0)));
+        auto* power = session.top()->findChild<QLineEdit*>(QStringLiteral("W"));
+        QVERIFY(QFontInfo(power->font()).bold());
 
         QVERIFY(controls::userClick(form.Trbutton));
         QVERIFY(controls::userClick(form.CommandSC));
@@ -145,6 +152,14 @@ class BindingTest : public QObject {
         QVERIFY(controls::userClick(form.Command3D2));
         QVERIFY(form.about() != nullptr);
         checkFits(session.desktop.widgetOf(form.about()->Form));
+        // No text touches the window's left edge.
+        const QImage about = session.desktop.widgetOf(form.about()->Form)->grab().toImage();
+        for (int y = 0; y < about.height(); ++y) QCOMPARE(about.pixel(0, y), about.pixel(0, 0));
+        // The power is made no smaller than it must: a quarter point more cuts it.
+        QFont larger = power->font();
+        larger.setPointSizeF(larger.pointSizeF() + 0.25);
+        power->setFont(larger);
+        QVERIFY(!showsWhole(power));
     }
 };
 
