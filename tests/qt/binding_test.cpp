@@ -1,6 +1,6 @@
 // What only the binding does: a refused real key beeps (unseen from outside) and changes nothing,
-// and the widest texts show whole, bold and no smaller than they must, at every scale (run.sh
-// repeats that with the X server's fonts).
+// an entry menu greys out what does not apply, and the widest texts show whole, bold and no
+// smaller than they must, at every scale (run.sh repeats that with the X server's fonts).
 #include <QClipboard>
 #include <QFontMetrics>
 #include <QGroupBox>
@@ -9,6 +9,7 @@
 #include <QRadioButton>
 #include <QStyle>
 #include <QTest>
+#include <QTimer>
 
 #include "about/aboutform.h"
 #include "controls/eventgate.h"
@@ -162,6 +163,25 @@ class BindingTest : public QObject {
         larger.setPointSizeF(larger.pointSizeF() + 0.25);
         power->setFont(larger);
         QVERIFY(!showsWhole(power));
+    }
+
+    // With nothing to paste, an empty field's menu greys out every item but the separator.
+    void greyedMenuItems() {
+        Onscreen session;
+        QGuiApplication::clipboard()->clear();
+        auto* edit = session.top()->findChild<QLineEdit*>(QStringLiteral("V"));
+        edit->setFocus(Qt::MouseFocusReason);
+        QTest::keyClick(edit, Qt::Key_Delete);
+        QStringList items;  // the enabled ones end in "+"
+        QTimer::singleShot(0, [&items] {
+            QWidget* menu = QApplication::activePopupWidget();
+            if (menu == nullptr) return;
+            for (const QAction* item : menu->actions())
+                items << item->text() + (item->isEnabled() ? "+" : "");
+            menu->close();
+        });
+        QTest::keyClick(edit, Qt::Key_Menu);
+        QCOMPARE(items.join(' '), "Cu&t &Copy &Paste &Delete + Select &All");
     }
 };
 
