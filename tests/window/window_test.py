@@ -231,9 +231,14 @@ class Program:
 
 def main():
     started = time.monotonic()
-    manager = subprocess.Popen(["openbox"], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-    # The window manager is up once it has claimed the screen's window manager selection.
-    until(lambda: "_NET_SUPPORTING_WM_CHECK" in run("xprop", "-root", check=False))
+    # The window manager is up once it lists window activation, which xdotool needs; on a fresh
+    # server it now and then quits at once without a word, and is started again.
+    for _ in range(3):
+        manager = subprocess.Popen("openbox", stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        until(lambda: manager.poll() is not None or "_NET_ACTIVE_WINDOW" in
+              run("xprop", "-root", "_NET_SUPPORTED", check=False))
+        if manager.poll() is None:
+            break
     failed = 0
     with tempfile.TemporaryDirectory() as scratch:
         log = os.path.join(scratch, "opened.log")
