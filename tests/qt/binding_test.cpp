@@ -1,5 +1,6 @@
 // What only the binding does: a refused real key beeps (unseen from outside) and changes nothing,
-// and the widest texts show whole at every scale (run.sh repeats that with the X server's fonts).
+// an entry menu greys out what does not apply, and the widest texts show whole, bold and no
+// smaller than they must, at every scale (run.sh repeats that with the X server's fonts).
 #include <QClipboard>
 #include <QFontMetrics>
 #include <QGroupBox>
@@ -8,6 +9,7 @@
 #include <QRadioButton>
 #include <QStyle>
 #include <QTest>
+#include <QTimer>
 
 #include "about/aboutform.h"
 #include "controls/eventgate.h"
@@ -135,16 +137,51 @@ class BindingTest : public QObject {
         QVERIFY(controls::userTick(form.Timer2));
         QCOMPARE(form.W.text(), "999,999,999,999");
         checkFits(session.top());
+        // Etched frames, dark outside, and bold numbers.
+        const QImage frame =
+            session.top()->findChild<QWidget*>(QStringLiteral("Frame3D3"))->grab().toImage();
+        QVERIFY(qGray(frame.pixel(0, frame.height() / 2)) < qGray(frame.pixel(2, 0)));
+        auto* power = session.top()->findChild<QLineEdit*>(QStringLiteral("W"));
+        QVERIFY(QFontInfo(power->font()).bold());
 
         QVERIFY(controls::userClick(form.Trbutton));
         QVERIFY(controls::userClick(form.CommandSC));
         QVERIFY(controls::userTick(form.Timer2));
-        QVERIFY(controls::userHover(form.SSFrame2));
+        // The pointer over a frame shows the frame's note.
+        QTest::mouseMove(session.top()->findChild<QWidget*>(QStringLiteral("SSFrame2")), {2, 20});
+        QVERIFY(form.Label5.caption().starts_with("Three-Phase Short-Circuit"));
         checkFits(session.top());
 
         QVERIFY(controls::userClick(form.Command3D2));
         QVERIFY(form.about() != nullptr);
         checkFits(session.desktop.widgetOf(form.about()->Form));
+        // No text touches the window's left edge.
+        const QImage about = session.desktop.widgetOf(form.about()->Form)->grab().toImage();
+        for (int y = 0; y < about.height(); ++y) QCOMPARE(about.pixel(0, y), about.pixel(0, 0));
+        // The power is made no smaller than it must: a quarter point more cuts it.
+        QFont larger = power->font();
+        larger.setPointSizeF(larger.pointSizeF() + 0.25);
+        power->setFont(larger);
+        QVERIFY(!showsWhole(power));
+    }
+
+    // With nothing to paste, an empty field's menu greys out every item but the separator.
+    void greyedMenuItems() {
+        Onscreen session;
+        QGuiApplication::clipboard()->clear();
+        auto* edit = session.top()->findChild<QLineEdit*>(QStringLiteral("V"));
+        edit->setFocus(Qt::MouseFocusReason);
+        QTest::keyClick(edit, Qt::Key_Delete);
+        QStringList items;  // the enabled ones end in "+"
+        QTimer::singleShot(0, [&items] {
+            QWidget* menu = QApplication::activePopupWidget();
+            if (menu == nullptr) return;
+            for (const QAction* item : menu->actions())
+                items << item->text() + (item->isEnabled() ? "+" : "");
+            menu->close();
+        });
+        QTest::keyClick(edit, Qt::Key_Menu);
+        QCOMPARE(items.join(' '), "Cu&t &Copy &Paste &Delete + Select &All");
     }
 };
 
