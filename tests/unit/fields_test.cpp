@@ -2,15 +2,11 @@
 // differ; the walks through the middle rows are the scenario files'.
 #include <gtest/gtest.h>
 
-#include <climits>
-#include <limits>
 #include <string>
 #include <type_traits>
-#include <utility>
 #include <variant>
 
 #include "calc/numbers.h"
-#include "mainwindow/spinsteps.h"
 #include "unit/startedform.h"
 
 namespace {
@@ -71,16 +67,6 @@ TEST(EntryFields, TakeClampOrResetWhatIsEntered) {
             const auto* otherBox = dynamic_cast<const controls::TextBox*>(&other);
             EXPECT_EQ(otherBox != nullptr ? otherBox->text() : other.caption(), c.otherShows);
         }
-    }
-}
-
-// A window resized by hand: the button counts 6500 itself as the transformer window.
-TEST(TransformerButton, ThresholdIsInclusiveForTheButton) {
-    for (const auto& [width, after] : {std::pair{6499, 8160}, {6500, 4790}, {6501, 4790}}) {
-        StartedForm f;
-        f.form.Form.setWidth(width);
-        controls::userClick(f.form.Trbutton);
-        EXPECT_EQ(f.form.Form.width(), after) << width;
     }
 }
 
@@ -172,14 +158,6 @@ TEST(SpinButtons, StepTheirFieldByItsTable) {
             EXPECT_EQ(f.form.Imped.text(), c.impedance ? c.impedance : "9");
         }
     }
-}
-
-TEST(SpinSteps, PowersOfTenAreTheNearestDoubles) {
-    constexpr double kMax = std::numeric_limits<double>::max();
-    const std::pair<int, double> cases[] = {
-        {23, 1e23}, {-323, 1e-323}, {309, kMax}, {INT_MAX, kMax}, {-324, 0}};
-    for (const auto& [exponent, value] : cases)
-        EXPECT_EQ(spins::powerOfTen(exponent), value) << exponent;
 }
 
 }  // namespace
