@@ -231,13 +231,10 @@ class Program:
 
 def main():
     started = time.monotonic()
-    # The window manager is up once it lists window activation, which xdotool needs; on a fresh
-    # server it now and then quits at once without a word, and is started again.
-    for _ in range(3):
+    # The window manager is up once it lists window activation, which xdotool needs.
+    for _ in range(3):  # on a fresh server it now and then quits at once, without a word
         manager = subprocess.Popen("openbox", stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-        until(lambda: manager.poll() is not None or "_NET_ACTIVE_WINDOW" in
-              run("xprop", "-root", "_NET_SUPPORTED", check=False))
-        if manager.poll() is None:
+        if until(lambda: manager.poll() is None and "_NET_ACTIVE_WINDOW" in run("xprop", "-root")):
             break
     failed = 0
     with tempfile.TemporaryDirectory() as scratch:
