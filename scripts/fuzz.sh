@@ -3,7 +3,7 @@
 # each named fuzzer for a bounded time. Each run starts from a copy of its seed corpus in
 # tests/fuzz/corpus/NAME/, so the committed corpus never grows by itself; an input that fails
 # is kept under build/fuzz/findings/ to reproduce with build/fuzz/tests/fuzz/quellora-fuzz-NAME.
-# Usage: scripts/fuzz.sh SECONDS NAME...   e.g. scripts/fuzz.sh 30 numbers
+# Usage: scripts/fuzz.sh SECONDS NAME...   e.g. scripts/fuzz.sh 30 event
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
