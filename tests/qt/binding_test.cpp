@@ -1,6 +1,5 @@
-// What only the binding does: a refused real key beeps (unseen from outside) and changes nothing,
-// an entry menu greys out what does not apply, and the widest texts show whole, bold and no
-// smaller than they must, at every scale (run.sh repeats that with the X server's fonts).
+// What only the binding does: refused keys beep and change nothing, the entry menu greys out what
+// does not apply, and the widest texts show whole at every scale, with no room to spare.
 #include <QClipboard>
 #include <QFontMetrics>
 #include <QGroupBox>
@@ -150,6 +149,10 @@ class BindingTest : public QObject {
         // The pointer over a frame shows the frame's note.
         QTest::mouseMove(session.top()->findChild<QWidget*>(QStringLiteral("SSFrame2")), {2, 20});
         QVERIFY(form.Label5.caption().starts_with("Three-Phase Short-Circuit"));
+        checkFits(session.top());
+        // The longest note wraps within the window.
+        QVERIFY(controls::userHover(form.Frame3D4));
+        QVERIFY(form.Label5.caption().starts_with("When transformer is at full load"));
         checkFits(session.top());
 
         QVERIFY(controls::userClick(form.Command3D2));

@@ -25,9 +25,8 @@ struct Case {
     const char* label6;
 };
 
-// The small power mask; overflow in both modes and of either phase, also with no voltage to
-// divide by or so little that the cap leaves the double range; the small current mask; no
-// impedance. The transformer's side is the scenario files' to check.
+// Overflow in both modes and phases, with no voltage or so little that the cap leaves the double
+// range; both small masks; no impedance. The transformer's side is the scenario files'.
 constexpr Case kCases[] = {
     {Single, Power, 1, 0.5, 0.85F, 1.5F, "0.4250000119", false, "1,040", "1000"},
     {Single, Power, 1e-300, 1e10, 1, 1.5F, "99,999,999", true, "1,040", "1000"},

@@ -1,6 +1,5 @@
-// The windows are drawn on a grid: frames form columns and rows, and the fields, spin buttons,
-// units and results inside them stand on common lines and share their fonts. One row per line of
-// the grid.
+// The windows are drawn on a grid: frames form columns and rows, and the controls inside them
+// stand on common lines and share their fonts. One row per line of the grid.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -20,8 +19,7 @@ int edge(const controls::Control& control, char which) {
 }
 
 TEST(Layout, ControlsOnOneLineOfTheGridShareIt) {
-    // l, t, w, h: left, top, width, height; r: right edge; f: font size. "About." names the
-    // About window's.
+    // l, t, w, h: left, top, width, height; r: right edge; f: font size.
     const std::pair<const char*, std::vector<const char*>> lines[] = {
         {"lw", {"Frame3D2", "Frame3D3", "Frame3D5"}},
         {"lw", {"Frame3D6", "Frame3D7", "Frame3D8", "ImpedFrame"}},

@@ -1,7 +1,6 @@
 #!/usr/bin/python3
 """The real window under openbox on Xvfb, driven by xdotool, read through AT-SPI and xclip.
-One row per case: the scale, then actions and checks (`WHAT == EXPECTED`) in order.
-Usage (from run.sh): window_test.py PROGRAM"""
+One row per case: the scale, then actions and checks (`WHAT == EXPECTED`) in order."""
 import os
 import subprocess
 import sys
