@@ -8,12 +8,9 @@
 
 namespace {
 
-TEST(About, VersionAndNoticeAreWrittenWithoutLeadingZeros) {
+TEST(About, OpensOverTheMainWindowsTopLeftCornerWhereverItWasMoved) {
     EXPECT_EQ(AboutForm::versionCaption("30", "01", "0007"), "Version: 30.1.7");
     EXPECT_EQ(AboutForm::noticeCaption("30"), "\u00A9 2030 Quellora developers");
-}
-
-TEST(About, OpensOverTheMainWindowsTopLeftCornerWhereverItWasMoved) {
     StartedForm started;
     MainForm& main = started.form;
     EXPECT_EQ(main.Form.geometry(), (controls::Rect{5285, 3894, 4790, 3732}));  // centred

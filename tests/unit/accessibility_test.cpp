@@ -6,7 +6,6 @@
 #include <initializer_list>
 #include <string>
 #include <tuple>
-#include <vector>
 
 #include "about/aboutform.h"
 #include "unit/startedform.h"
@@ -84,23 +83,17 @@ TEST(Accessibility, FieldsAreNamedAfterTheirFrameUnitAndSpinButton) {
     }
 }
 
-// Once its hint is spent, a percentage button describes the cycle its clicks step through.
+// Once its hint is spent, a percentage button lists the percentages its clicks step through.
 TEST(Accessibility, PercentButtonsDescribeTheirCycle) {
     StartedForm c;
     for (controls::CommandButton* button : {&c.form.Command1, &c.form.CommandSC}) {
-        std::vector<int> cycle;
-        do {
-            cycle.push_back(std::stoi(button->caption()));
-            controls::userClick(*button);
-        } while (cycle.size() < 10 && !button->caption().starts_with("125%"));
-        const std::string text = button->accessibleDescription();
-        std::vector<int> described;
-        for (std::size_t i = 0; (i = text.find_first_of("123456789", i)) != std::string::npos;) {
-            std::size_t digits = 0;
-            described.push_back(std::stoi(text.substr(i), &digits));
-            i += digits;
-        }
-        EXPECT_EQ(described, cycle) << button->name();
+        std::string cycle = button->caption().substr(0, 3);
+        while (controls::userClick(*button) && !button->caption().starts_with("125%") &&
+               cycle.size() < 60)
+            cycle += ", " + button->caption().substr(0, 3);
+        cycle.replace(cycle.rfind(", "), 2, " or ");
+        const std::string& description = button->accessibleDescription();
+        EXPECT_NE(description.find(": " + cycle + " percent"), std::string::npos) << description;
     }
 }
 
