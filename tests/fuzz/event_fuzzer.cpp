@@ -67,11 +67,12 @@ class Run {
     explicit Run(bool pasting) : pasting_(pasting) {
         MainForm& form = session_.form();
         controls::EventGate& gate = form.Form.gate();
-        for (controls::Timer* timer : {&form.Timer1, &form.Timer2})
+        for (controls::Timer* timer : {&form.Timer1, &form.Timer2}) {
             timer->onTimer = [&gate, tick = std::move(timer->onTimer)] {
                 if (gate.depth() != 1) violated("a tick ran inside another handler", "");
                 tick();
             };
+        }
         // A modal box: timers fire on screen meanwhile, and the gate must turn them away.
         session_.desktop().whileOpen = [&form](const scenario::Message& message) {
             controls::Timer& running = form.Timer1.enabled() ? form.Timer1 : form.Timer2;

@@ -8,7 +8,7 @@
 
 namespace {
 
-TEST(About, OpensOverTheMainWindowsTopLeftCornerWhereverItWasMoved) {
+TEST(About, ShowsItsVersionAndOpensOverTheMainWindowsTopLeftCorner) {
     EXPECT_EQ(AboutForm::versionCaption("30", "01", "0007"), "Version: 30.1.7");
     EXPECT_EQ(AboutForm::noticeCaption("30"), "\u00A9 2030 Quellora developers");
     StartedForm started;

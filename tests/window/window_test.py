@@ -20,7 +20,6 @@ NAMES = {
     "Trbutton": "Transformer calculation", "Command3D2": "About Quellora", "Command3D1": "Exit",
     "About.Command3": "OK", "About.LabelWeb": "Website", "About.LabelMail": "E-mail address",
 }
-FORMULA = "P = 1.73 * U * I * PF"
 
 CASES = [
     ("click, then type, replaces the number", 1,
@@ -50,7 +49,7 @@ CASES = [
      ["wait", "rclick W", "key c", "clipboard == 3,603", "rclick A1", "key c",
       "clipboard == 12.50", "clip 480", "click V", "rclick V", "key p", "V == 480",
       "key shift+F10", "key a", "selection V == 0 3", "key Menu", "key t", "V == ",
-      "clipboard == 480", "drag Wzor@middle", "rclick Wzor", "key c", "clipboard < " + FORMULA,
+      "clipboard == 480", "drag Wzor@middle", "rclick Wzor", "key c", "clipboard < P = 1.73 * U * I * PF",
       "clip 77", "click A", "key ctrl+v", "A == 10.00", "key ctrl+c", "clipboard == 77"]),
     ("a click opens a link, Exit closes every window", 1,
      ["click Command3D2", "about == open", "move about", "click About.LabelWeb",
